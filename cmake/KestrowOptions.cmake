@@ -1,0 +1,21 @@
+# Compiler settings shared by every target of both builds.
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror)
+
+if(WIN32)
+  # SSE arithmetic rounds every float and double step exactly as the native
+  # build does; x87 registers would keep excess precision between steps.
+  add_compile_options(-msse2 -mfpmath=sse)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # One self-contained .exe: no libgcc, libstdc++ or winpthread DLL.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+option(KESTROW_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(KESTROW_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
