@@ -1,0 +1,159 @@
+#include "app/MainDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/RemoteDlg.h"
+#include "pages/BevelScalePage.h"
+#include "pages/FloorScalePage.h"
+#include "pages/PillarWrapPage.h"
+#include "pages/TextureSkewPage.h"
+#include "res/resource.h"
+#include "ui/DataExchange.h"
+#include "ui/MessageMap.h"
+
+namespace {
+constexpr const char* kNoCommandLabel = "CMD: ( None )";
+constexpr const char* kTabTexts[] = {"Pillar Wrap", "Bevel Scale", "Floor Scale", "Texture Skew"};
+} // namespace
+
+CMainDlg::CMainDlg(CDialog* pParent)
+    : CDialog(IDD_MAIN, pParent), m_hIcon(ui::Host().LoadIconResource(IDR_MAINFRAME)) {}
+
+// The pages go with the window on every way out, OK and Cancel included.
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_MAIN_REMOTE, m_btnRemote);
+    DDX_Control(pDX, IDC_MAIN_COMMAND, m_editCommand);
+    DDX_Control(pDX, IDC_MAIN_APPLY, m_btnApply);
+    DDX_Control(pDX, IDC_MAIN_TABS, m_tabPages);
+    DDX_Text(pDX, IDC_MAIN_COMMAND, m_strCommand);
+    DDX_Text(pDX, IDC_MAIN_CMD_LABEL, m_strCmdLabel);
+}
+
+bool CMainDlg::OnCommand(int id, int code) {
+    static const CommandEntry<CMainDlg> map[] = {
+        {IDC_MAIN_APPLY, ui::kBnClicked, &CMainDlg::SendCommandToEditor},
+        {IDC_MAIN_REMOTE, ui::kBnClicked, &CMainDlg::OnRemote},
+    };
+    return DispatchCommand(*this, map, id, code) || CDialog::OnCommand(id, code);
+}
+
+bool CMainDlg::OnNotify(int id, int code, long& result) {
+    static const NotifyEntry<CMainDlg> map[] = {
+        {IDC_MAIN_TABS, ui::kTcnSelChanging, &CMainDlg::OnSelChangingTab},
+        {IDC_MAIN_TABS, ui::kTcnSelChange, &CMainDlg::OnSelChangeTab},
+    };
+    return DispatchNotify(*this, map, id, code, result) || CDialog::OnNotify(id, code, result);
+}
+
+bool CMainDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    std::string aboutMenu = ui::Host().LoadStringResource(IDS_ABOUTBOX);
+    if (!aboutMenu.empty())
+        Window().AppendSystemMenuItem(IDM_ABOUTBOX, aboutMenu);
+
+    Window().SetIcons(m_hIcon);
+    ClearCommand();
+
+    for (int index = 0; index < 4; ++index)
+        m_tabPages.InsertItem(index, kTabTexts[index]);
+
+    m_pPillarWrap = std::make_unique<CPillarWrapPage>(this);
+    m_pBevelScale = std::make_unique<CBevelScalePage>(this);
+    m_pFloorScale = std::make_unique<CFloorScalePage>(this);
+    m_pTextureSkew = std::make_unique<CTextureSkewPage>(this);
+    m_nCurPage = 0;
+
+    m_pPillarWrap->Create(IDD_PILLAR_WRAP);
+    m_pBevelScale->Create(IDD_BEVEL_SCALE);
+    m_pFloorScale->Create(IDD_FLOOR_SCALE);
+    m_pTextureSkew->Create(IDD_TEXTURE_SKEW);
+    return true;
+}
+
+void CMainDlg::ClearCommand() {
+    m_strCommand.clear();
+    m_strCmdLabel = kNoCommandLabel;
+    m_btnApply.EnableWindow(false);
+    m_btnRemote.EnableWindow(false);
+    UpdateData(false);
+}
+
+void CMainDlg::PublishCommand(const std::string& command, const std::string& label) {
+    m_btnApply.EnableWindow(true);
+    m_btnRemote.EnableWindow(true);
+    m_strCommand = command;
+    m_strCmdLabel = label;
+    UpdateData(false);
+}
+
+CDialog* CMainDlg::Page(int index) const {
+    switch (index) {
+    case 0:
+        return m_pPillarWrap.get();
+    case 1:
+        return m_pBevelScale.get();
+    case 2:
+        return m_pFloorScale.get();
+    case 3:
+        return m_pTextureSkew.get();
+    default:
+        return nullptr;
+    }
+}
+
+void CMainDlg::OnSelChangingTab(long& result) {
+    if (CDialog* page = Page(m_nCurPage))
+        page->ShowWindow(ui::ShowCommand::Hide);
+    result = 0;
+}
+
+void CMainDlg::OnSelChangeTab(long& result) {
+    m_nCurPage = m_tabPages.GetCurSel();
+    if (CDialog* page = Page(m_nCurPage))
+        page->ShowWindow(ui::ShowCommand::Show);
+    ClearCommand();
+    result = 0;
+}
+
+bool CMainDlg::OnSysCommand(unsigned nID) {
+    if ((nID & 0xFFF0) != IDM_ABOUTBOX)
+        return false;
+    CAboutDlg dlgAbout;
+    dlgAbout.DoModal();
+    return true;
+}
+
+bool CMainDlg::OnPaint() {
+    if (!IsIconic())
+        return false;
+    Window().PaintMinimizedIcon(m_hIcon);
+    return true;
+}
+
+ui::IconHandle CMainDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
+
+void CMainDlg::OnClose() {
+    m_pPillarWrap->DestroyWindow();
+    m_pBevelScale->DestroyWindow();
+    m_pFloorScale->DestroyWindow();
+    m_pTextureSkew->DestroyWindow();
+    m_pPillarWrap.reset();
+    m_pBevelScale.reset();
+    m_pFloorScale.reset();
+    m_pTextureSkew.reset();
+    CDialog::OnClose();
+}
+
+void CMainDlg::OnRemote() {
+    CRemoteDlg dlgRemote(this);
+    dlgRemote.m_strButtonLabel =
+        m_strCmdLabel.size() >= 5 ? m_strCmdLabel.substr(5) : std::string();
+    ShowWindow(ui::ShowCommand::Minimize);
+    dlgRemote.DoModal();
+    ShowWindow(ui::ShowCommand::ShowNormal);
+}

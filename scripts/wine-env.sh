@@ -1,0 +1,10 @@
+# Sourced: a private Wine prefix for the Windows build's tests, created once.
+# Usage: . scripts/wine-env.sh BUILD_DIR
+export WINEPREFIX="$(realpath "$1")/wine"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Creating the Wine prefix in $WINEPREFIX (once, about 20 s)"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi

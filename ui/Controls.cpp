@@ -1,0 +1,48 @@
+#include "ui/Controls.h"
+
+#include "ui/Dialog.h"
+
+#include <cstdlib>
+
+void CControl::Bind(CDialog& dialog, int id) {
+    m_pDialog = &dialog;
+    m_id = id;
+}
+
+CDialog& CControl::Dialog() const {
+    if (m_pDialog == nullptr)
+        std::abort(); // used before its dialog's first data exchange bound it
+    return *m_pDialog;
+}
+
+void CControl::EnableWindow(bool enable) {
+    Dialog().Window().EnableItem(m_id, enable);
+}
+
+void CControl::SetFocus() {
+    Dialog().Window().FocusItem(m_id);
+}
+
+void CControl::SetText(const std::string& text) {
+    Dialog().Window().SetItemText(m_id, text);
+}
+
+std::string CControl::GetText() const {
+    return Dialog().Window().GetItemText(m_id);
+}
+
+void CEdit::SelectAll() {
+    Dialog().Window().SelectAllItemText(Id());
+}
+
+void CEdit::Copy() {
+    Dialog().Window().CopyItemSelection(Id());
+}
+
+void CTabCtrl::InsertItem(int index, const std::string& text) {
+    Dialog().Window().InsertTabItem(Id(), index, text);
+}
+
+int CTabCtrl::GetCurSel() const {
+    return Dialog().Window().GetTabSelection(Id());
+}

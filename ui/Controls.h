@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+class CDialog;
+
+// A control of a dialog, bound by data exchange so that the code can address it.
+class CControl {
+public:
+    void Bind(CDialog& dialog, int id);
+    bool IsBound() const { return m_pDialog != nullptr; }
+    int Id() const { return m_id; }
+
+    void EnableWindow(bool enable = true);
+    void SetFocus();
+    void SetText(const std::string& text);
+    std::string GetText() const;
+
+protected:
+    CDialog& Dialog() const;
+
+private:
+    CDialog* m_pDialog = nullptr;
+    int m_id = 0;
+};
+
+class CButton : public CControl {};
+
+class CEdit : public CControl {
+public:
+    void SelectAll();
+    void Copy();
+};
+
+class CTabCtrl : public CControl {
+public:
+    void InsertItem(int index, const std::string& text);
+    int GetCurSel() const;
+};

@@ -1,0 +1,112 @@
+#include "ui/DataExchange.h"
+
+#include "pages/FieldMessages.h"
+#include "pages/NumberText.h"
+#include "ui/Controls.h"
+#include "ui/Dialog.h"
+
+void CDataExchange::PrepareCtrl(int id) {
+    m_idLastControl = id;
+    m_bEditLastControl = false;
+}
+
+void CDataExchange::PrepareEditCtrl(int id) {
+    m_idLastControl = id;
+    m_bEditLastControl = true;
+}
+
+void CDataExchange::Fail(const std::string& message) {
+    m_dialog.ShowMessage(message);
+    if (m_idLastControl != 0)
+        m_dialog.Window().FocusItem(m_idLastControl);
+    m_bFailed = true;
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CControl& control) {
+    if (pDX->Active() && !control.IsBound())
+        control.Bind(pDX->m_dialog, id);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+    if (!pDX->Active())
+        return;
+    pDX->PrepareEditCtrl(id);
+    ui::DialogWindow& window = pDX->m_dialog.Window();
+    if (!pDX->m_bSaveAndValidate) {
+        window.SetItemText(id, std::to_string(value));
+        return;
+    }
+    if (auto parsed = kestrow::ParseIntText(window.GetItemText(id)))
+        value = *parsed;
+    else
+        pDX->Fail(kestrow::kEnterIntegerMessage);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, double& value) {
+    if (!pDX->Active())
+        return;
+    pDX->PrepareEditCtrl(id);
+    ui::DialogWindow& window = pDX->m_dialog.Window();
+    if (!pDX->m_bSaveAndValidate) {
+        window.SetItemText(id, kestrow::FormatGeneral(value, 15));
+        return;
+    }
+    if (auto parsed = kestrow::ParseNumberText(window.GetItemText(id)))
+        value = *parsed;
+    else
+        pDX->Fail(kestrow::kEnterNumberMessage);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+    if (!pDX->Active())
+        return;
+    pDX->PrepareEditCtrl(id);
+    ui::DialogWindow& window = pDX->m_dialog.Window();
+    if (pDX->m_bSaveAndValidate)
+        value = window.GetItemText(id);
+    else
+        window.SetItemText(id, value);
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int& value) {
+    if (!pDX->Active())
+        return;
+    pDX->PrepareCtrl(id);
+    ui::DialogWindow& window = pDX->m_dialog.Window();
+    if (pDX->m_bSaveAndValidate)
+        value = window.IsItemChecked(id) ? 1 : 0;
+    else
+        window.SetItemChecked(id, value != 0);
+}
+
+void DDX_Radio(CDataExchange* pDX, std::initializer_list<int> groupIds, int& value) {
+    if (!pDX->Active() || groupIds.size() == 0)
+        return;
+    pDX->PrepareCtrl(*groupIds.begin());
+    ui::DialogWindow& window = pDX->m_dialog.Window();
+    int index = 0;
+    if (pDX->m_bSaveAndValidate) {
+        value = -1;
+        for (int id : groupIds) {
+            if (window.IsItemChecked(id)) {
+                value = index;
+                break;
+            }
+            ++index;
+        }
+        return;
+    }
+    for (int id : groupIds)
+        window.SetItemChecked(id, index++ == value);
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max) {
+    if (pDX->Active() && pDX->m_bSaveAndValidate && (value < min || value > max))
+        pDX->Fail(kestrow::IntRangeMessage(min, max));
+}
+
+void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max) {
+    // Written so that a not-a-number value fails too.
+    if (pDX->Active() && pDX->m_bSaveAndValidate && !(value >= min && value <= max))
+        pDX->Fail(kestrow::NumberRangeMessage(min, max));
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CDialog;
+
+namespace ui {
+
+// An outside window (the editor's log window, its children), opaque to the logic.
+using WindowRef = std::uintptr_t;
+using IconHandle = std::uintptr_t;
+
+// Command ids and notification codes the logic dispatches on; the values are the
+// platform's, so the Win32 host passes them through unchanged.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+inline constexpr int kBnClicked = 0;
+inline constexpr int kTcnSelChange = -551;
+inline constexpr int kTcnSelChanging = -552;
+inline constexpr unsigned kWmChar = 0x0102;
+inline constexpr unsigned kWmPaste = 0x0302;
+
+enum class ShowCommand { Hide, Show, Minimize, ShowNormal };
+enum class DialogKey { Enter, Escape };
+
+// The host's window for one dialog: every operation the logic performs on a
+// dialog and its controls, addressed by control id.
+class DialogWindow {
+public:
+    virtual ~DialogWindow() = default;
+
+    virtual std::string GetItemText(int id) const = 0;
+    virtual void SetItemText(int id, const std::string& text) = 0;
+    virtual bool IsItemChecked(int id) const = 0;
+    virtual void SetItemChecked(int id, bool checked) = 0;
+    virtual void EnableItem(int id, bool enable) = 0;
+    // Moves the keyboard focus to the control; an edit gets its whole text selected.
+    virtual void FocusItem(int id) = 0;
+    virtual void SelectAllItemText(int id) = 0;
+    // Puts the control's selected text on the clipboard, replacing what was there.
+    virtual void CopyItemSelection(int id) = 0;
+
+    virtual void InsertTabItem(int tabId, int index, const std::string& text) = 0;
+    virtual int GetTabSelection(int tabId) const = 0;
+
+    virtual void Show(ShowCommand command) = 0;
+    virtual bool IsIconic() const = 0;
+    virtual void MakeTopmost() = 0;
+    // Appends a separator and the item; false when the window has no system menu.
+    virtual bool AppendSystemMenuItem(int commandId, const std::string& text) = 0;
+    virtual void SetIcons(IconHandle icon) = 0;
+    // Paints the icon centred in the client area of the minimised window.
+    virtual void PaintMinimizedIcon(IconHandle icon) = 0;
+    virtual void ShowMessageBox(const std::string& text, const std::string& caption) = 0;
+    // Ends a modal dialog's loop, or hides a modeless one.
+    virtual void EndDialog(int result) = 0;
+};
+
+// The window system: creates dialogs from templates and reaches outside windows.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+
+    // Runs the dialog modally, its owner disabled meanwhile; returns its end code.
+    virtual int RunModal(CDialog& dialog, CDialog* owner) = 0;
+    // Creates the dialog as a modeless child of the parent; the window lives until
+    // the returned object is destroyed.
+    virtual std::unique_ptr<DialogWindow> CreateChild(CDialog& dialog, CDialog& parent) = 0;
+
+    virtual std::string LoadStringResource(int id) = 0;
+    virtual IconHandle LoadIconResource(int id) = 0;
+
+    virtual WindowRef FindTopLevelWindow(const std::string& title) = 0;
+    // Calls proc for the children of parent, topmost first, until it returns false.
+    virtual void EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::intptr_t),
+                                  std::intptr_t param) = 0;
+    virtual void PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
+                                   std::intptr_t lParam) = 0;
+};
+
+// The host every dialog talks to: the Win32 one in the program, the in-memory one
+// in tests.
+WindowHost& Host();
+void SetHost(WindowHost* host);
+
+} // namespace ui

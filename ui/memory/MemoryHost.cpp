@@ -1,0 +1,453 @@
+#include "ui/memory/MemoryHost.h"
+
+#include "ui/Dialog.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace ui {
+
+namespace {
+constexpr unsigned kScMinimize = 0xF020;
+constexpr unsigned kScRestore = 0xF120;
+constexpr unsigned kScClose = 0xF060;
+} // namespace
+
+struct MemoryControl {
+    const ControlTemplate* tmpl = nullptr;
+    ControlKind kind = ControlKind::Unknown;
+    std::string text;
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+    bool textSelected = false;
+    std::vector<std::string> tabItems;
+    int tabSelection = -1;
+};
+
+class MemoryWindow : public DialogWindow {
+public:
+    MemoryWindow(MemoryHost& host, CDialog& dialog, const DialogTemplate& tmpl,
+                 MemoryWindow* parent, bool modal)
+        : m_host(host), m_dialog(dialog), m_template(tmpl), m_parent(parent), m_modal(modal) {
+        for (const ControlTemplate& control : tmpl.controls) {
+            MemoryControl state;
+            state.tmpl = &control;
+            state.kind = KindOf(control);
+            state.text = control.text;
+            state.enabled = IsEnabled(control);
+            state.visible = IsVisible(control);
+            m_controls.push_back(std::move(state));
+        }
+        m_visible = tmpl.Has("WS_VISIBLE");
+        m_host.Register(this);
+    }
+    ~MemoryWindow() override { m_host.Unregister(this); }
+
+    MemoryControl& Control(int id) {
+        for (MemoryControl& control : m_controls) {
+            if (control.tmpl->id == id)
+                return control;
+        }
+        throw std::out_of_range("no control " + std::to_string(id) + " in dialog " +
+                                std::to_string(m_template.id));
+    }
+    const MemoryControl& Control(int id) const {
+        return const_cast<MemoryWindow*>(this)->Control(id);
+    }
+
+    // A user can reach the window: it and every window it sits in are shown and enabled.
+    bool Reachable() const {
+        for (const MemoryWindow* w = this; w != nullptr; w = w->m_parent) {
+            if (!w->m_visible || !w->m_enabled)
+                return false;
+            if (w->m_modal)
+                break;
+        }
+        return true;
+    }
+
+    void FocusFirstTabStop() {
+        for (MemoryControl& control : m_controls) {
+            if (IsTabStop(*control.tmpl) && control.visible && control.enabled) {
+                FocusItem(control.tmpl->id);
+                return;
+            }
+        }
+    }
+
+    int DefaultButton() const {
+        for (const MemoryControl& control : m_controls) {
+            if (control.kind == ControlKind::DefPushButton)
+                return control.tmpl->id;
+        }
+        return 0;
+    }
+
+    // Automatic radio buttons uncheck the others of their group.
+    void CheckRadio(int id) {
+        auto clicked = std::find_if(m_controls.begin(), m_controls.end(),
+                                    [id](const MemoryControl& c) { return c.tmpl->id == id; });
+        auto first = clicked;
+        while (first != m_controls.begin() && !StartsGroup(*first->tmpl))
+            --first;
+        for (auto it = first; it != m_controls.end(); ++it) {
+            if (it != first && StartsGroup(*it->tmpl))
+                break;
+            if (it->kind == ControlKind::RadioButton)
+                it->checked = (it == clicked);
+        }
+    }
+
+    std::string GetItemText(int id) const override { return Control(id).text; }
+    void SetItemText(int id, const std::string& text) override {
+        MemoryControl& control = Control(id);
+        control.text = text;
+        control.textSelected = false;
+    }
+    bool IsItemChecked(int id) const override { return Control(id).checked; }
+    void SetItemChecked(int id, bool checked) override { Control(id).checked = checked; }
+    void EnableItem(int id, bool enable) override { Control(id).enabled = enable; }
+    void FocusItem(int id) override {
+        MemoryControl& control = Control(id);
+        m_host.m_focusWindow = this;
+        m_host.m_focusId = id;
+        if (control.kind == ControlKind::Edit)
+            control.textSelected = true;
+    }
+    void SelectAllItemText(int id) override { Control(id).textSelected = true; }
+    void CopyItemSelection(int id) override {
+        const MemoryControl& control = Control(id);
+        if (control.textSelected)
+            m_host.m_clipboard = control.text;
+    }
+    void InsertTabItem(int tabId, int index, const std::string& text) override {
+        MemoryControl& control = Control(tabId);
+        index = std::clamp(index, 0, static_cast<int>(control.tabItems.size()));
+        control.tabItems.insert(control.tabItems.begin() + index, text);
+        if (control.tabSelection < 0)
+            control.tabSelection = 0;
+    }
+    int GetTabSelection(int tabId) const override { return Control(tabId).tabSelection; }
+    void Show(ShowCommand command) override {
+        switch (command) {
+        case ShowCommand::Hide:
+            m_visible = false;
+            break;
+        case ShowCommand::Show:
+            m_visible = true;
+            break;
+        case ShowCommand::Minimize:
+            m_iconic = true;
+            break;
+        case ShowCommand::ShowNormal:
+            m_iconic = false;
+            m_visible = true;
+            break;
+        }
+    }
+    bool IsIconic() const override { return m_iconic; }
+    void MakeTopmost() override { m_topmost = true; }
+    bool AppendSystemMenuItem(int, const std::string& text) override {
+        if (!m_template.Has("WS_SYSMENU"))
+            return false;
+        m_systemMenu.push_back("");
+        m_systemMenu.push_back(text);
+        return true;
+    }
+    void SetIcons(IconHandle icon) override { m_icon = icon; }
+    void PaintMinimizedIcon(IconHandle) override { ++m_paintedIcons; }
+    void ShowMessageBox(const std::string& text, const std::string& caption) override {
+        m_host.m_messageBoxes.push_back({&m_dialog, text, caption});
+    }
+    void EndDialog(int result) override {
+        if (m_modal) {
+            m_ended = true;
+            m_endCode = result;
+        }
+        m_visible = false;
+    }
+
+    MemoryHost& m_host;
+    CDialog& m_dialog;
+    const DialogTemplate& m_template;
+    MemoryWindow* m_parent;
+    bool m_modal;
+    std::vector<MemoryControl> m_controls;
+    bool m_visible = false;
+    bool m_enabled = true;
+    bool m_iconic = false;
+    bool m_topmost = false;
+    bool m_ended = false;
+    int m_endCode = 0;
+    IconHandle m_icon = 0;
+    int m_paintedIcons = 0;
+    std::vector<std::string> m_systemMenu;
+};
+
+MemoryHost::MemoryHost(std::map<int, DialogTemplate> templates, std::map<int, std::string> strings)
+    : m_templates(std::move(templates)), m_strings(std::move(strings)) {}
+
+MemoryHost::~MemoryHost() = default;
+
+void MemoryHost::Register(MemoryWindow* window) {
+    m_windows.push_back(window);
+}
+
+void MemoryHost::Unregister(MemoryWindow* window) {
+    std::erase(m_windows, window);
+    for (MemoryWindow* child : m_windows) {
+        if (child->m_parent == window)
+            child->m_parent = nullptr;
+    }
+    if (m_focusWindow == window ||
+        (m_focusWindow != nullptr && m_focusWindow->m_parent == nullptr &&
+         !m_focusWindow->m_modal)) {
+        m_focusWindow = nullptr;
+        m_focusId = 0;
+    }
+}
+
+MemoryWindow& MemoryHost::WindowOf(const CDialog& dialog) const {
+    for (MemoryWindow* window : m_windows) {
+        if (&window->m_dialog == &dialog)
+            return *window;
+    }
+    throw std::logic_error("dialog has no window");
+}
+
+std::unique_ptr<MemoryWindow> MemoryHost::MakeWindow(CDialog& dialog, MemoryWindow* parent,
+                                                     bool modal) {
+    auto found = m_templates.find(dialog.TemplateId());
+    if (found == m_templates.end())
+        throw std::out_of_range("no dialog template " + std::to_string(dialog.TemplateId()));
+    auto window = std::make_unique<MemoryWindow>(*this, dialog, found->second, parent, modal);
+    dialog.AttachWindow(window.get());
+    return window;
+}
+
+void MemoryHost::Initialise(CDialog& dialog, MemoryWindow& window) {
+    if (dialog.OnInitDialog() && window.m_visible)
+        window.FocusFirstTabStop();
+    // An activated modal dialog whose initialisation placed no focus holds it itself.
+    if (window.m_modal && m_focusWindow != &window) {
+        m_focusWindow = &window;
+        m_focusId = 0;
+    }
+}
+
+void MemoryHost::OnNextModal(ModalScript script) {
+    m_scripts.push_back(std::move(script));
+}
+
+int MemoryHost::RunModal(CDialog& dialog, CDialog* owner) {
+    MemoryWindow* ownerWindow = owner != nullptr ? &WindowOf(*owner) : nullptr;
+    MemoryWindow* focusBefore = m_focusWindow;
+    int focusIdBefore = m_focusId;
+    m_modalRuns.push_back(dialog.TemplateId());
+
+    std::unique_ptr<MemoryWindow> window = MakeWindow(dialog, ownerWindow, true);
+    window->m_visible = true;
+    if (ownerWindow != nullptr)
+        ownerWindow->m_enabled = false;
+    Initialise(dialog, *window);
+
+    if (!window->m_ended) {
+        if (m_scripts.empty()) {
+            dialog.OnClose();
+        } else {
+            ModalScript script = std::move(m_scripts.front());
+            m_scripts.erase(m_scripts.begin());
+            script(dialog);
+        }
+    }
+    if (!window->m_ended)
+        dialog.OnClose();
+    int result = window->m_ended ? window->m_endCode : kIdCancel;
+
+    if (ownerWindow != nullptr)
+        ownerWindow->m_enabled = true;
+    dialog.AttachWindow(nullptr);
+    window.reset();
+    if (std::find(m_windows.begin(), m_windows.end(), focusBefore) != m_windows.end()) {
+        m_focusWindow = focusBefore;
+        m_focusId = focusIdBefore;
+    }
+    return result;
+}
+
+std::unique_ptr<DialogWindow> MemoryHost::CreateChild(CDialog& dialog, CDialog& parent) {
+    std::unique_ptr<MemoryWindow> window = MakeWindow(dialog, &WindowOf(parent), false);
+    Initialise(dialog, *window);
+    return window;
+}
+
+std::string MemoryHost::LoadStringResource(int id) {
+    auto found = m_strings.find(id);
+    return found == m_strings.end() ? std::string() : found->second;
+}
+
+IconHandle MemoryHost::LoadIconResource(int id) {
+    return static_cast<IconHandle>(id);
+}
+
+bool MemoryHost::Type(CDialog& dialog, int id, const std::string& text) {
+    MemoryWindow& window = WindowOf(dialog);
+    MemoryControl& control = window.Control(id);
+    if (!window.Reachable() || !control.visible || !control.enabled ||
+        control.kind != ControlKind::Edit || IsReadOnly(*control.tmpl))
+        return false;
+    window.FocusItem(id);
+    control.text = text;
+    control.textSelected = false;
+    return true;
+}
+
+bool MemoryHost::Click(CDialog& dialog, int id) {
+    MemoryWindow& window = WindowOf(dialog);
+    MemoryControl& control = window.Control(id);
+    if (!window.Reachable() || !control.visible || !control.enabled)
+        return false;
+    window.FocusItem(id);
+    if (control.kind == ControlKind::CheckBox)
+        control.checked = !control.checked;
+    else if (control.kind == ControlKind::RadioButton)
+        window.CheckRadio(id);
+    dialog.OnCommand(id, kBnClicked);
+    return true;
+}
+
+bool MemoryHost::SelectTab(CDialog& dialog, int tabId, int index) {
+    MemoryWindow& window = WindowOf(dialog);
+    MemoryControl& control = window.Control(tabId);
+    if (!window.Reachable() || index == control.tabSelection || index < 0 ||
+        index >= static_cast<int>(control.tabItems.size()))
+        return false;
+    long result = 0;
+    if (dialog.OnNotify(tabId, kTcnSelChanging, result) && result != 0)
+        return false;
+    control.tabSelection = index;
+    dialog.OnNotify(tabId, kTcnSelChange, result);
+    return true;
+}
+
+void MemoryHost::PressKey(DialogKey key) {
+    MemoryWindow* window = m_focusWindow;
+    if (window == nullptr || !window->Reachable())
+        return;
+    bool isPushButton = false;
+    if (m_focusId != 0) {
+        ControlKind kind = window->Control(m_focusId).kind;
+        isPushButton = kind == ControlKind::PushButton || kind == ControlKind::DefPushButton;
+    }
+    int command = DialogKeyCommand(key, isPushButton ? m_focusId : 0, window->DefaultButton());
+    window->m_dialog.OnCommand(command, kBnClicked);
+}
+
+void MemoryHost::SystemCommand(CDialog& dialog, unsigned id) {
+    if (!WindowOf(dialog).Reachable() || dialog.OnSysCommand(id))
+        return;
+    MemoryWindow& window = WindowOf(dialog);
+    if ((id & 0xFFF0) == kScMinimize)
+        window.Show(ShowCommand::Minimize);
+    else if ((id & 0xFFF0) == kScRestore)
+        window.Show(ShowCommand::ShowNormal);
+    else if ((id & 0xFFF0) == kScClose)
+        dialog.OnClose();
+}
+
+void MemoryHost::Close(CDialog& dialog) {
+    if (WindowOf(dialog).Reachable())
+        dialog.OnClose();
+}
+
+void MemoryHost::Paint(CDialog& dialog) {
+    dialog.OnPaint();
+}
+
+std::string MemoryHost::Text(const CDialog& dialog, int id) const {
+    return WindowOf(dialog).Control(id).text;
+}
+bool MemoryHost::IsChecked(const CDialog& dialog, int id) const {
+    return WindowOf(dialog).Control(id).checked;
+}
+bool MemoryHost::IsEnabled(const CDialog& dialog, int id) const {
+    return WindowOf(dialog).Control(id).enabled;
+}
+bool MemoryHost::IsVisible(const CDialog& dialog, int id) const {
+    return WindowOf(dialog).Control(id).visible;
+}
+bool MemoryHost::IsDialogVisible(const CDialog& dialog) const {
+    return WindowOf(dialog).m_visible;
+}
+bool MemoryHost::IsDialogEnabled(const CDialog& dialog) const {
+    return WindowOf(dialog).m_enabled;
+}
+bool MemoryHost::IsDialogIconic(const CDialog& dialog) const {
+    return WindowOf(dialog).m_iconic;
+}
+bool MemoryHost::IsDialogTopmost(const CDialog& dialog) const {
+    return WindowOf(dialog).m_topmost;
+}
+bool MemoryHost::IsTextSelected(const CDialog& dialog, int id) const {
+    return WindowOf(dialog).Control(id).textSelected;
+}
+std::vector<std::string> MemoryHost::TabItems(const CDialog& dialog, int tabId) const {
+    return WindowOf(dialog).Control(tabId).tabItems;
+}
+std::vector<std::string> MemoryHost::SystemMenuItems(const CDialog& dialog) const {
+    return WindowOf(dialog).m_systemMenu;
+}
+IconHandle MemoryHost::Icon(const CDialog& dialog) const {
+    return WindowOf(dialog).m_icon;
+}
+int MemoryHost::PaintedIcons(const CDialog& dialog) const {
+    return WindowOf(dialog).m_paintedIcons;
+}
+CDialog* MemoryHost::FocusDialog() const {
+    return m_focusWindow != nullptr ? &m_focusWindow->m_dialog : nullptr;
+}
+int MemoryHost::FocusId() const {
+    return m_focusId;
+}
+
+std::vector<std::string> MemoryHost::MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const MessageBoxRecord& record : m_messageBoxes)
+        texts.push_back(record.text);
+    return texts;
+}
+
+WindowRef MemoryHost::AddTopLevelWindow(const std::string& title) {
+    m_outside.push_back({title, 0});
+    return m_outside.size();
+}
+
+WindowRef MemoryHost::AddChildWindow(WindowRef parent) {
+    m_outside.push_back({"", parent});
+    return m_outside.size();
+}
+
+WindowRef MemoryHost::FindTopLevelWindow(const std::string& title) {
+    for (std::size_t i = 0; i < m_outside.size(); ++i) {
+        if (m_outside[i].parent == 0 && m_outside[i].title == title)
+            return i + 1;
+    }
+    return 0;
+}
+
+void MemoryHost::EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::intptr_t),
+                                  std::intptr_t param) {
+    for (std::size_t i = 0; i < m_outside.size(); ++i) {
+        if (m_outside[i].parent == parent && !proc(i + 1, param))
+            return;
+    }
+}
+
+void MemoryHost::PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+    m_posted.push_back({target, message, wParam, lParam});
+}
+
+} // namespace ui
