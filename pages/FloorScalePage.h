@@ -1,0 +1,40 @@
+#pragma once
+
+#include "pages/CalcPage.h"
+
+#include <string>
+
+// Tab 2: per-axis scales that make a number of texture repeats span a face of
+// given extent. The published command is the page's only output.
+class CFloorScalePage : public CCalcPage {
+public:
+    explicit CFloorScalePage(CMainDlg* pMainDlg);
+
+    bool OnCommand(int id, int code) override;
+    bool Calculate();
+
+    double m_dScaleV = 1.0;
+    double m_dScaleU = 1.0;
+    CEdit m_editLengthY;
+    CEdit m_editLengthX;
+    int m_nTexWidth = 128;
+    int m_nTexHeight = 128;
+    double m_dStretchX = 1.0;
+    double m_dStretchY = 1.0;
+    std::string m_strLengthX = "256";
+    std::string m_strLengthY = "256";
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void OnCmd();
+    void OnSwapSize();
+    void OnSwapStretch();
+    void OnSwapLengths();
+    // Reads the page, exchanges one pair, and rewrites every field; a failed read
+    // exchanges nothing. Never calculates, never touches the pending command.
+    template <class T> void SwapFields(T& first, T& second);
+
+    static CMainDlg* s_pMainDlg;
+};
