@@ -1,0 +1,85 @@
+#include "cli/OptionParser.h"
+
+#include <utility>
+
+namespace kestrow::cli {
+
+void OptionParser::AddValue(std::string name, std::string& target) {
+    options_.push_back({std::move(name), &target, nullptr, true});
+}
+
+void OptionParser::AddFlag(std::string name, bool& target, bool valueWhenGiven) {
+    options_.push_back({std::move(name), nullptr, &target, valueWhenGiven});
+}
+
+const OptionParser::Option* OptionParser::Find(std::string_view name) const {
+    for (const Option& option : options_) {
+        if (option.name == name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+OptionParser::Outcome OptionParser::Parse(Args args) const {
+    using Status = Outcome::Status;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            return {Status::HelpRequested, {}};
+        }
+        if (!arg.starts_with("--")) {
+            return {Status::UsageError, "unexpected argument '" + args[i] + "'"};
+        }
+        const size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        const Option* option = Find(name);
+        if (option == nullptr) {
+            return {Status::UsageError, "unknown option '" + std::string(name) + "'"};
+        }
+        if (option->flag != nullptr) {
+            if (equals != std::string_view::npos) {
+                return {Status::UsageError, "option '" + option->name + "' takes no value"};
+            }
+            *option->flag = option->valueWhenGiven;
+        } else if (equals != std::string_view::npos) {
+            *option->value = std::string(arg.substr(equals + 1));
+        } else if (i + 1 < args.size()) {
+            *option->value = args[++i];
+        } else {
+            return {Status::UsageError, "option '" + option->name + "' needs a value"};
+        }
+    }
+    return {Status::Parsed, {}};
+}
+
+std::optional<int> ExitBeforeRunning(const OptionParser::Outcome& outcome, std::string_view usage,
+                                     std::ostream& out, std::ostream& err) {
+    switch (outcome.status) {
+    case OptionParser::Outcome::Status::Parsed:
+        return std::nullopt;
+    case OptionParser::Outcome::Status::HelpRequested:
+        out << usage;
+        return kExitOk;
+    case OptionParser::Outcome::Status::UsageError:
+        break;
+    }
+    return ReportUsageError(outcome.error, usage, err);
+}
+
+int ReportUsageError(std::string_view error, std::string_view usage, std::ostream& err) {
+    err << "kestrow-cli: " << error << "\n\n" << usage;
+    return kExitUsage;
+}
+
+std::optional<char> ParseAxis(std::string_view text) {
+    if (text == "U" || text == "u") {
+        return 'U';
+    }
+    if (text == "V" || text == "v") {
+        return 'V';
+    }
+    return std::nullopt;
+}
+
+} // namespace kestrow::cli

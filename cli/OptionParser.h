@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/Subcommands.h"
+
+namespace kestrow::cli {
+
+// Long options of one subcommand: "--name VALUE", "--name=VALUE" and flags
+// "--name". A value is taken verbatim, even when it begins with '-', since
+// expressions may. A later option overrides an earlier one.
+class OptionParser {
+public:
+    void AddValue(std::string name, std::string& target);
+    void AddFlag(std::string name, bool& target, bool valueWhenGiven);
+
+    struct Outcome {
+        enum class Status { Parsed, HelpRequested, UsageError } status;
+        std::string error; // for UsageError
+    };
+    Outcome Parse(Args args) const;
+
+private:
+    struct Option {
+        std::string name;
+        std::string* value = nullptr; // a value option
+        bool* flag = nullptr;         // a flag
+        bool valueWhenGiven = true;
+    };
+    const Option* Find(std::string_view name) const;
+
+    std::vector<Option> options_;
+};
+
+// Ends the subcommand early when the arguments asked for help (usage on `out`,
+// exit 0) or were wrong (the error and usage on `err`, exit 2).
+std::optional<int> ExitBeforeRunning(const OptionParser::Outcome& outcome, std::string_view usage,
+                                     std::ostream& out, std::ostream& err);
+
+// Prints the error and the usage on `err`; returns the usage exit status.
+int ReportUsageError(std::string_view error, std::string_view usage, std::ostream& err);
+
+// The axis option's value, "U" or "V" in either case, as 'U' or 'V'.
+std::optional<char> ParseAxis(std::string_view text);
+
+} // namespace kestrow::cli

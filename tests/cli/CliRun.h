@@ -1,0 +1,48 @@
+#pragma once
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/RunCli.h"
+
+namespace kestrow::testing {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline CliResult RunCliCapturing(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliResult result;
+    result.status = RunCli(args, out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+// Joins the arguments of a table row for failure messages and test names.
+inline std::string JoinArgs(const std::vector<std::string>& args) {
+    std::string joined;
+    for (const std::string& arg : args) {
+        joined += (joined.empty() ? "" : " ") + arg;
+    }
+    return joined;
+}
+
+struct CliCase {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline void PrintTo(const CliCase& c, std::ostream* os) {
+    *os << JoinArgs(c.args);
+}
+
+} // namespace kestrow::testing
