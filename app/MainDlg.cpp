@@ -138,10 +138,12 @@ ui::IconHandle CMainDlg::OnQueryDragIcon() {
 }
 
 void CMainDlg::OnClose() {
-    m_pPillarWrap->DestroyWindow();
-    m_pBevelScale->DestroyWindow();
-    m_pFloorScale->DestroyWindow();
-    m_pTextureSkew->DestroyWindow();
+    // Windows first, then the objects, each in tab order; a second close finds
+    // no pages left and goes straight on.
+    for (int index = 0; index < 4; ++index) {
+        if (CDialog* page = Page(index))
+            page->DestroyWindow();
+    }
     m_pPillarWrap.reset();
     m_pBevelScale.reset();
     m_pFloorScale.reset();
