@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+namespace ui {
+
+// Enter and Escape for a window of the running modal dialog go to the innermost
+// of our dialogs that holds the focus, so that a page answers its own keys: the
+// focused push button is clicked, else that dialog gets the command the key
+// chooses. True when the key was used up.
+bool RouteDialogKey(const MSG& msg, HWND modalDialog);
+
+} // namespace ui

@@ -1,0 +1,162 @@
+#include "ui/win32/Win32DialogWindow.h"
+
+#include "ui/Dialog.h"
+#include "ui/IconPlacement.h"
+
+#include <commctrl.h>
+
+namespace ui {
+
+namespace {
+
+bool IsEditControl(HWND control) {
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, "Edit") == 0;
+}
+
+int ShowWindowCommand(ShowCommand command) {
+    switch (command) {
+    case ShowCommand::Hide:
+        return SW_HIDE;
+    case ShowCommand::Show:
+        return SW_SHOW;
+    case ShowCommand::Minimize:
+        return SW_MINIMIZE;
+    case ShowCommand::ShowNormal:
+        return SW_SHOWNORMAL;
+    }
+    return SW_SHOW;
+}
+
+} // namespace
+
+Win32DialogWindow& WindowOf(const CDialog& dialog) {
+    // Every dialog window of this host is one of ours.
+    return static_cast<Win32DialogWindow&>(dialog.Window());
+}
+
+Win32DialogWindow::Win32DialogWindow(Kind kind, HWND owner) : m_kind(kind), m_owner(owner) {}
+
+Win32DialogWindow::~Win32DialogWindow() {
+    Destroy();
+}
+
+void Win32DialogWindow::Destroy() {
+    HWND hwnd = m_hwnd;
+    if (hwnd == nullptr)
+        return;
+    m_hwnd = nullptr;
+    SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+    ::DestroyWindow(hwnd);
+}
+
+std::string Win32DialogWindow::GetItemText(int id) const {
+    int length = GetWindowTextLengthA(Item(id));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    UINT copied = GetDlgItemTextA(m_hwnd, id, text.data(), length + 1);
+    text.resize(copied);
+    return text;
+}
+
+void Win32DialogWindow::SetItemText(int id, const std::string& text) {
+    SetDlgItemTextA(m_hwnd, id, text.c_str());
+}
+
+bool Win32DialogWindow::IsItemChecked(int id) const {
+    return IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED;
+}
+
+void Win32DialogWindow::SetItemChecked(int id, bool checked) {
+    CheckDlgButton(m_hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32DialogWindow::EnableItem(int id, bool enable) {
+    EnableWindow(Item(id), enable ? TRUE : FALSE);
+}
+
+void Win32DialogWindow::FocusItem(int id) {
+    HWND control = Item(id);
+    if (control == nullptr)
+        return;
+    SetFocus(control);
+    if (IsEditControl(control))
+        SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
+void Win32DialogWindow::SelectAllItemText(int id) {
+    SendMessageA(Item(id), EM_SETSEL, 0, -1);
+}
+
+void Win32DialogWindow::CopyItemSelection(int id) {
+    SendMessageA(Item(id), WM_COPY, 0, 0);
+}
+
+void Win32DialogWindow::InsertTabItem(int tabId, int index, const std::string& text) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(text.c_str()); // the control copies the text
+    SendMessageA(Item(tabId), TCM_INSERTITEMA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+int Win32DialogWindow::GetTabSelection(int tabId) const {
+    return static_cast<int>(SendMessageA(Item(tabId), TCM_GETCURSEL, 0, 0));
+}
+
+void Win32DialogWindow::Show(ShowCommand command) {
+    ShowWindow(m_hwnd, ShowWindowCommand(command));
+}
+
+bool Win32DialogWindow::IsIconic() const {
+    return ::IsIconic(m_hwnd) != FALSE;
+}
+
+void Win32DialogWindow::MakeTopmost() {
+    SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+bool Win32DialogWindow::AppendSystemMenuItem(int commandId, const std::string& text) {
+    HMENU menu = GetSystemMenu(m_hwnd, FALSE);
+    if (menu == nullptr)
+        return false;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(commandId), text.c_str());
+    return true;
+}
+
+void Win32DialogWindow::SetIcons(IconHandle icon) {
+    SendMessageA(m_hwnd, WM_SETICON, ICON_BIG, static_cast<LPARAM>(icon));
+    SendMessageA(m_hwnd, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
+}
+
+void Win32DialogWindow::PaintMinimizedIcon(IconHandle icon) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hwnd, &paint);
+    SendMessageA(m_hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    int iconWidth = GetSystemMetrics(SM_CXICON);
+    int iconHeight = GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    IconOrigin origin = CenteredIconOrigin(client.right - client.left, client.bottom - client.top,
+                                           iconWidth, iconHeight);
+    DrawIcon(dc, origin.x, origin.y, reinterpret_cast<HICON>(icon));
+    EndPaint(m_hwnd, &paint);
+}
+
+void Win32DialogWindow::ShowMessageBox(const std::string& text, const std::string& caption) {
+    MessageBoxA(m_hwnd, text.c_str(), caption.c_str(), MB_OK);
+}
+
+void Win32DialogWindow::EndDialog(int result) {
+    if (m_kind == Kind::Child) {
+        ShowWindow(m_hwnd, SW_HIDE);
+        return;
+    }
+    m_ended = true;
+    m_endCode = result;
+    // Wakes the modal loop should it be waiting in GetMessage.
+    PostMessageA(m_hwnd, WM_NULL, 0, 0);
+}
+
+} // namespace ui

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ui/WindowHost.h"
+
+#include <windows.h>
+
+class CDialog;
+
+namespace ui {
+
+// One dialog's window: the dialog operations carried out on a real HWND. The
+// object exists before its window (the dialog procedure hands it the HWND during
+// WM_INITDIALOG) and destroys the window with itself.
+class Win32DialogWindow : public DialogWindow {
+public:
+    enum class Kind { Modal, Child };
+
+    Win32DialogWindow(Kind kind, HWND owner);
+    ~Win32DialogWindow() override;
+    Win32DialogWindow(const Win32DialogWindow&) = delete;
+    Win32DialogWindow& operator=(const Win32DialogWindow&) = delete;
+
+    HWND Handle() const { return m_hwnd; }
+    HWND Owner() const { return m_owner; }
+    bool IsModal() const { return m_kind == Kind::Modal; }
+    bool HasEnded() const { return m_ended; }
+    int EndCode() const { return m_endCode; }
+
+    void AttachHandle(HWND hwnd) { m_hwnd = hwnd; }
+    // The window went away under us (its parent was destroyed).
+    void ForgetHandle() { m_hwnd = nullptr; }
+    // Detaches the dialog first, so that no message of the dying window reaches it.
+    void Destroy();
+
+    std::string GetItemText(int id) const override;
+    void SetItemText(int id, const std::string& text) override;
+    bool IsItemChecked(int id) const override;
+    void SetItemChecked(int id, bool checked) override;
+    void EnableItem(int id, bool enable) override;
+    void FocusItem(int id) override;
+    void SelectAllItemText(int id) override;
+    void CopyItemSelection(int id) override;
+
+    void InsertTabItem(int tabId, int index, const std::string& text) override;
+    int GetTabSelection(int tabId) const override;
+
+    void Show(ShowCommand command) override;
+    bool IsIconic() const override;
+    void MakeTopmost() override;
+    bool AppendSystemMenuItem(int commandId, const std::string& text) override;
+    void SetIcons(IconHandle icon) override;
+    void PaintMinimizedIcon(IconHandle icon) override;
+    void ShowMessageBox(const std::string& text, const std::string& caption) override;
+    void EndDialog(int result) override;
+
+private:
+    HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+
+    Kind m_kind;
+    HWND m_owner;
+    HWND m_hwnd = nullptr;
+    bool m_ended = false;
+    int m_endCode = 0;
+};
+
+// The window object of a dialog whose window this host created.
+Win32DialogWindow& WindowOf(const CDialog& dialog);
+
+} // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/WindowHost.h"
+
+#include <windows.h>
+
+namespace ui {
+
+// The real window system: dialogs from the module's resource templates, run in
+// our own modal loop, and the outside windows reached through USER32.
+class Win32Host : public WindowHost {
+public:
+    explicit Win32Host(HINSTANCE instance) : m_instance(instance) {}
+
+    int RunModal(CDialog& dialog, CDialog* owner) override;
+    std::unique_ptr<DialogWindow> CreateChild(CDialog& dialog, CDialog& parent) override;
+
+    std::string LoadStringResource(int id) override;
+    IconHandle LoadIconResource(int id) override;
+
+    WindowRef FindTopLevelWindow(const std::string& title) override;
+    void EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::intptr_t),
+                          std::intptr_t param) override;
+    void PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
+                           std::intptr_t lParam) override;
+
+    // What RunModal returns when WM_QUIT or a failed creation ends the run.
+    static constexpr int kNoEndCode = -1;
+
+private:
+    HWND CreateDialogWindow(CDialog& dialog, HWND parentOrOwner);
+
+    HINSTANCE m_instance;
+};
+
+} // namespace ui
