@@ -55,7 +55,6 @@ TEST_F(BevelScalePageTest, WorkedExamplesPublishTheirCommands) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
-        host.ClearMessageBoxes();
         RunMainWindow([&](CMainDlg& dlg) {
             PressCmd(dlg, c.in);
             auto shown = kestrow::ParseNumberText(host.Text(*dlg.BevelScalePage(), IDC_BS_SCALE));

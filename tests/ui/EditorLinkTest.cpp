@@ -13,10 +13,6 @@ constexpr unsigned kWmChar = 0x0102;
 
 class EditorLinkTest : public MemoryHostTest {
 protected:
-    void PublishBevelDefaults(CMainDlg& dlg) {
-        host.SelectTab(dlg, IDC_MAIN_TABS, 1);
-        host.Click(*dlg.BevelScalePage(), IDC_BS_CMD);
-    }
     void ExpectPasteThenEnter(std::size_t at, ui::WindowRef target) {
         const auto& posted = host.PostedMessages();
         ASSERT_GE(posted.size(), at + 2);

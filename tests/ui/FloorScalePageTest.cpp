@@ -1,5 +1,7 @@
 #include "MemoryHostFixture.h"
 
+#include "pages/CommandText.h"
+
 #include "pages/FloorScalePage.h"
 #include "res/resource.h"
 
@@ -25,12 +27,6 @@ constexpr int kInputFields[] = {IDC_FS_TEXWIDTH, IDC_FS_TEXHEIGHT, IDC_FS_STRETC
 
 class FloorScalePageTest : public MemoryHostTest {
 protected:
-    // Each run starts with no message boxes recorded, so that a table's cases
-    // do not see the messages of the cases before them.
-    int RunMainWindow(const std::function<void(CMainDlg&)>& body) {
-        host.ClearMessageBoxes();
-        return MemoryHostTest::RunMainWindow(body);
-    }
     CFloorScalePage& Show(CMainDlg& dlg) {
         host.SelectTab(dlg, IDC_MAIN_TABS, kTabFloor);
         return *dlg.FloorScalePage();
@@ -49,18 +45,6 @@ protected:
         for (int id : kInputFields)
             texts.push_back(host.Text(page, id));
         return texts;
-    }
-    void ExpectPending(const CMainDlg& dlg, const std::string& command) {
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), command);
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Floor Scale");
-        EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-        EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
-    }
-    void ExpectNothingPending(const CMainDlg& dlg) {
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "");
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: ( None )");
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
     }
 };
 
@@ -87,7 +71,7 @@ TEST_F(FloorScalePageTest, CmdPublishesTheScaleOfEachAxis) {
             CFloorScalePage& page = Show(dlg);
             Enter(page, c.in);
             host.Click(page, IDC_FS_CMD);
-            ExpectPending(dlg, c.command);
+            ExpectPending(dlg, c.command, kestrow::kLabelFloorScale);
             // The page has no results: its fields keep their texts as typed.
             EXPECT_EQ(Texts(page),
                       (std::vector<std::string>{c.in.width, c.in.height, c.in.stretchX,
@@ -133,7 +117,7 @@ TEST_F(FloorScalePageTest, CmdChecksStopAtTheFirstFailingField) {
         RunMainWindow([&](CMainDlg& dlg) {
             CFloorScalePage& page = Show(dlg);
             host.Click(page, IDC_FS_CMD);
-            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000");
+            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kestrow::kLabelFloorScale);
 
             Enter(page, c.in);
             host.Click(page, IDC_FS_CMD);
@@ -180,7 +164,7 @@ TEST_F(FloorScalePageTest, CmdUsesTheSwappedValues) {
         host.Click(page, IDC_FS_SWAP_STRETCH);
         host.Click(page, IDC_FS_CMD);
         // 64 * 1 / 64 and 256 * 2 / (2*128)
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 VV=2.000000");
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 VV=2.000000", kestrow::kLabelFloorScale);
     });
 }
 
@@ -216,7 +200,7 @@ TEST_F(FloorScalePageTest, SwapNeitherCalculatesNorTouchesThePendingCommand) {
             host.Type(page, IDC_FS_TEXWIDTH, "512");
             host.Click(page, button);
             EXPECT_TRUE(host.MessageBoxes().empty());
-            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000");
+            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kestrow::kLabelFloorScale);
         });
     }
 }

@@ -13,25 +13,7 @@ namespace {
 constexpr int kTabBevel = 1;
 constexpr unsigned kScMinimize = 0xF020;
 
-class MainDlgTest : public MemoryHostTest {
-protected:
-    void ExpectNothingPending(const CMainDlg& dlg) {
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "");
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: ( None )");
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
-    }
-    void ExpectPending(const CMainDlg& dlg, const std::string& command, const std::string& label) {
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), command);
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), label);
-        EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-        EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
-    }
-    void PublishBevelDefaults(CMainDlg& dlg) {
-        host.SelectTab(dlg, IDC_MAIN_TABS, kTabBevel);
-        host.Click(*dlg.BevelScalePage(), IDC_BS_CMD);
-    }
-};
+using MainDlgTest = MemoryHostTest;
 
 TEST_F(MainDlgTest, StartsOnPillarWrapWithNothingPending) {
     RunMainWindow([&](CMainDlg& dlg) {

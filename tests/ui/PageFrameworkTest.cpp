@@ -48,7 +48,6 @@ TEST_F(PageFrameworkTest, ExpressionFieldBounds) {
                           {"@-4", false}, {"2x3", true},   {"", false},   {"99999999999", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rise);
-        host.ClearMessageBoxes();
         RunMainWindow([&](CMainDlg& dlg) {
             CBevelScalePage& page = *dlg.BevelScalePage();
             host.SelectTab(dlg, IDC_MAIN_TABS, kTabBevel);

@@ -27,12 +27,6 @@ using Results = std::vector<std::string>;
 
 class PillarWrapPageTest : public MemoryHostTest {
 protected:
-    // Each run starts with no message boxes recorded, so that a table's cases
-    // do not see the messages of the cases before them.
-    int RunMainWindow(const std::function<void(CMainDlg&)>& body) {
-        host.ClearMessageBoxes();
-        return MemoryHostTest::RunMainWindow(body);
-    }
     void SetChecked(CDialog& page, int id, bool checked) {
         if (host.IsChecked(page, id) != checked)
             host.Click(page, id);
@@ -52,12 +46,6 @@ protected:
         for (int id : kResultFields)
             shown.push_back(host.Text(page, id));
         return shown;
-    }
-    void ExpectNothingPending(const CMainDlg& dlg) {
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "");
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: ( None )");
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
     }
 };
 

@@ -5,13 +5,7 @@
 
 namespace {
 
-class RemoteDlgTest : public MemoryHostTest {
-protected:
-    void PublishBevelDefaults(CMainDlg& dlg) {
-        host.SelectTab(dlg, IDC_MAIN_TABS, 1);
-        host.Click(*dlg.BevelScalePage(), IDC_BS_CMD);
-    }
-};
+using RemoteDlgTest = MemoryHostTest;
 
 TEST_F(RemoteDlgTest, AppliesAgainAndAgainWhileTheCalculatorIsMinimised) {
     host.AddChildWindow(host.AddTopLevelWindow("Unreal Log Window"));

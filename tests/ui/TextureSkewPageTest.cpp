@@ -1,5 +1,7 @@
 #include "MemoryHostFixture.h"
 
+#include "pages/CommandText.h"
+
 #include "pages/TextureSkewPage.h"
 #include "res/resource.h"
 
@@ -26,12 +28,6 @@ struct SkewInputs {
 
 class TextureSkewPageTest : public MemoryHostTest {
 protected:
-    // Each run starts with no message boxes recorded, so that a table's cases
-    // do not see the messages of the cases before them.
-    int RunMainWindow(const std::function<void(CMainDlg&)>& body) {
-        host.ClearMessageBoxes();
-        return MemoryHostTest::RunMainWindow(body);
-    }
     CTextureSkewPage& Show(CMainDlg& dlg) {
         host.SelectTab(dlg, IDC_MAIN_TABS, kTabSkew);
         return *dlg.TextureSkewPage();
@@ -67,18 +63,6 @@ protected:
     void ExpectEnabled(const CTextureSkewPage& page, const int (&ids)[4], bool enabled) {
         for (int id : ids)
             EXPECT_EQ(host.IsEnabled(page, id), enabled) << "control " << id;
-    }
-    void ExpectPending(const CMainDlg& dlg, const std::string& command) {
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), command);
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Texture Skew");
-        EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-        EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
-    }
-    void ExpectNothingPending(const CMainDlg& dlg) {
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "");
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: ( None )");
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-        EXPECT_FALSE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
     }
 };
 
@@ -139,7 +123,7 @@ TEST_F(TextureSkewPageTest, GroupsChooseTheFormOfTheCommand) {
             Enter(page, c.in);
             host.Click(page, IDC_TS_CMD);
             ExpectGroups(page, c.in.horz, c.in.vert);
-            ExpectPending(dlg, c.command);
+            ExpectPending(dlg, c.command, kestrow::kLabelTextureSkew);
             EXPECT_TRUE(host.MessageBoxes().empty());
         });
     }
@@ -157,12 +141,12 @@ TEST_F(TextureSkewPageTest, TogglesEnableTheirGroupAndHandOverTheLastOne) {
         host.Click(page, IDC_TS_VERT_SKEW);
         ExpectGroups(page, true, false);
         host.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 UV=-0.000000");
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 UV=-0.000000", kestrow::kLabelTextureSkew);
 
         host.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, false, true);
         host.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000");
+        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
 
         host.Click(page, IDC_TS_HORZ_SKEW);
         host.Click(page, IDC_TS_VERT_SKEW);
@@ -249,7 +233,8 @@ TEST_F(TextureSkewPageTest, CmdChecksStopAtTheFirstFailingField) {
         RunMainWindow([&](CMainDlg& dlg) {
             CTextureSkewPage& page = Show(dlg);
             host.Click(page, IDC_TS_CMD);
-            ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000");
+            ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000",
+                          kestrow::kLabelTextureSkew);
 
             Enter(page, c.in);
             host.ClearMessageBoxes();
@@ -273,7 +258,8 @@ TEST_F(TextureSkewPageTest, RejectedDividendsCountAsZero) {
         EXPECT_EQ(host.MessageTexts(),
                   (std::vector<std::string>{"No value recognized", "Error in expression.",
                                             "Mismatched brackets."}));
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.0000");
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.0000",
+                      kestrow::kLabelTextureSkew);
     });
 }
 
@@ -284,7 +270,8 @@ TEST_F(TextureSkewPageTest, AFieldOfAGroupThatIsOffIsStillTested) {
         CTextureSkewPage& page = Show(dlg);
         host.Click(page, IDC_TS_HORZ_SKEW);
         host.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000");
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
+                      kestrow::kLabelTextureSkew);
         host.Type(page, IDC_TS_HORZ_RISE, "0");
         host.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, false, true);
@@ -304,7 +291,8 @@ TEST_F(TextureSkewPageTest, AFieldOfAGroupThatIsOffIsStillTested) {
         host.ClearMessageBoxes();
         host.Click(page, IDC_TS_CMD);
         EXPECT_TRUE(host.MessageBoxes().empty());
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000");
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
+                      kestrow::kLabelTextureSkew);
     });
 }
 
@@ -323,7 +311,7 @@ TEST_F(TextureSkewPageTest, CmdWithNoGroupOnDoesNothing) {
         host.ClearMessageBoxes();
         host.Click(page, IDC_TS_CMD);
         EXPECT_TRUE(host.MessageBoxes().empty());
-        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000");
+        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
     });
 }
 
@@ -335,7 +323,8 @@ TEST_F(TextureSkewPageTest, CmdThatReadsNoGroupOnClearsThePendingCommand) {
         CTextureSkewPage& page = Show(dlg);
         host.Click(page, IDC_TS_HORZ_SKEW);
         host.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000");
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
+                      kestrow::kLabelTextureSkew);
 
         host.Type(page, IDC_TS_HORZ_SCALE, "0.03");
         host.Click(page, IDC_TS_VERT_SKEW);
@@ -343,7 +332,8 @@ TEST_F(TextureSkewPageTest, CmdThatReadsNoGroupOnClearsThePendingCommand) {
         EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kScaleMessage, kScaleMessage}));
         EXPECT_FALSE(host.IsChecked(page, IDC_TS_HORZ_SKEW));
         EXPECT_FALSE(host.IsChecked(page, IDC_TS_VERT_SKEW));
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000");
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
+                      kestrow::kLabelTextureSkew);
 
         host.Type(page, IDC_TS_HORZ_SCALE, "2");
         host.ClearMessageBoxes();
@@ -355,7 +345,7 @@ TEST_F(TextureSkewPageTest, CmdThatReadsNoGroupOnClearsThePendingCommand) {
         host.Click(page, IDC_TS_VERT_SKEW);
         EXPECT_TRUE(host.IsChecked(page, IDC_TS_VERT_SKEW));
         host.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000");
+        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
     });
 }
 
