@@ -1,0 +1,109 @@
+// Apply in the real program against the stand-in editor: what reaches the
+// editor's command line, what the clipboard holds, and the silent stops.
+
+#include "Clipboard.h"
+#include "KestrowFixture.h"
+#include "StandInEditorDriver.h"
+#include "StandInEditorProtocol.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kBevelDefaultsCommand = "POLY TEXSCALE UU=1.000000 VV=1.414214";
+constexpr const char* kClipboardBefore = "left on the clipboard by the test";
+
+class EditorLinkTest : public KestrowTest {
+protected:
+    void SetUp() override {
+        KestrowTest::SetUp();
+        ASSERT_TRUE(SetClipboardText(kClipboardBefore));
+    }
+
+    void PublishBevel() {
+        ASSERT_TRUE(app.SelectTab(Page::BevelScale));
+        ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+        ASSERT_FALSE(app.Command().empty());
+    }
+
+    // Apply, then nothing may have changed in the program or on the clipboard.
+    void ExpectSilentApply() {
+        const std::string command = app.Command();
+        const std::string label = app.CommandLabel();
+        ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+        EXPECT_EQ(ClipboardText(), kClipboardBefore);
+        EXPECT_TRUE(IsPending(command, label));
+    }
+
+    StandInEditorDriver editor;
+};
+
+TEST_F(EditorLinkTest, ApplyPastesIntoTheCommandLineAndPressesEnter) {
+    ASSERT_TRUE(editor.Start());
+    ASSERT_EQ(editor.Children().front(), editor.Child(standin::kCommandLineId));
+    PublishBevel();
+
+    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(editor.Drain());
+
+    EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
+    EXPECT_EQ(ClipboardText(), kBevelDefaultsCommand);
+    EXPECT_EQ(ReadText(editor.Child(standin::kCommandLineId)), "");
+    EXPECT_EQ(ReadText(editor.Child(standin::kNotesId)), standin::kNotesText);
+    EXPECT_EQ(ReadText(editor.Child(standin::kCaptionId)), standin::kCaptionText);
+    LRESULT selection = 0;
+    ASSERT_TRUE(SendWithin(app.MainItem(ids::kCommand), EM_GETSEL, 0, 0, &selection));
+    EXPECT_EQ(LOWORD(selection), 0u);
+    EXPECT_EQ(static_cast<std::size_t>(HIWORD(selection)),
+              std::string(kBevelDefaultsCommand).size());
+    EXPECT_TRUE(IsPending(kBevelDefaultsCommand, "CMD: Bevel Scale"));
+}
+
+TEST_F(EditorLinkTest, EveryApplySendsTheCommandOnceInOrder) {
+    ASSERT_TRUE(editor.Start());
+    PublishBevel();
+    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsRise, "48"));
+    ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(editor.Drain());
+
+    EXPECT_EQ(editor.LogLines(),
+              (std::vector<std::string>{kBevelDefaultsCommand, kBevelDefaultsCommand,
+                                        "POLY TEXSCALE UU=1.000000 VV=1.600000"}));
+}
+
+TEST_F(EditorLinkTest, EnterOnTheFocusedApplyButtonPressesIt) {
+    ASSERT_TRUE(editor.Start());
+    PublishBevel();
+    HWND apply = app.MainItem(ids::kApply);
+    ASSERT_TRUE(app.ClickInto(apply)); // a real click: the first Apply
+    ASSERT_EQ(app.Focus(), apply);
+
+    ASSERT_TRUE(app.PressKey(apply, VK_RETURN));
+    ASSERT_TRUE(app.Sync());
+    ASSERT_TRUE(editor.Drain());
+
+    EXPECT_EQ(editor.LogLines(),
+              (std::vector<std::string>{kBevelDefaultsCommand, kBevelDefaultsCommand}));
+    EXPECT_TRUE(app.Running());
+}
+
+TEST_F(EditorLinkTest, WithoutAnEditorApplyDoesNothing) {
+    ASSERT_EQ(FindWindowA(nullptr, standin::kLogWindowTitle), nullptr)
+        << "a log window is left over from elsewhere";
+    PublishBevel();
+    ExpectSilentApply();
+}
+
+TEST_F(EditorLinkTest, WithALogWindowWithoutChildrenApplyDoesNothing) {
+    ASSERT_TRUE(editor.Start(false));
+    ASSERT_TRUE(editor.Children().empty());
+    PublishBevel();
+    ExpectSilentApply();
+    ASSERT_TRUE(editor.Drain());
+    EXPECT_TRUE(editor.LogLines().empty());
+}
+
+} // namespace
+} // namespace e2e

@@ -1,0 +1,88 @@
+#include "StandInEditorDriver.h"
+
+#include "Polling.h"
+#include "ProgramPaths.h"
+#include "StandInEditorProtocol.h"
+#include "WindowQueries.h"
+#include "WineSettings.h"
+
+#include <fstream>
+
+namespace e2e {
+
+namespace {
+
+std::string NewTemporaryFile() {
+    char directory[MAX_PATH] = {};
+    char path[MAX_PATH] = {};
+    if (GetTempPathA(MAX_PATH, directory) == 0 || GetTempFileNameA(directory, "ued", 0, path) == 0)
+        return {};
+    return path;
+}
+
+LRESULT MarkersHandled(HWND logWindow) {
+    LRESULT count = -1;
+    SendWithin(logWindow, standin::kMarkersHandled, 0, 0, &count);
+    return count;
+}
+
+} // namespace
+
+StandInEditorDriver::~StandInEditorDriver() {
+    Stop();
+}
+
+bool StandInEditorDriver::Start(bool withChildren) {
+    Stop();
+    LetWineManageTestedWindows();
+    m_logPath = NewTemporaryFile();
+    if (m_logPath.empty())
+        return false;
+    std::string arguments = "\"" + m_logPath + "\"";
+    if (!withChildren)
+        arguments += std::string(" ") + standin::kNoChildrenOption;
+    if (!m_process.Start(StandInEditorExePath(), arguments))
+        return false;
+    return WaitUntil([&] {
+        for (HWND window : TopLevelWindowsOf(m_process.Id()))
+            if (IsWindowVisible(window) && ReadText(window) == standin::kLogWindowTitle) {
+                m_logWindow = window;
+                return true;
+            }
+        return false;
+    });
+}
+
+void StandInEditorDriver::Stop() {
+    m_process.Kill();
+    m_logWindow = nullptr;
+    if (!m_logPath.empty())
+        DeleteFileA(m_logPath.c_str());
+    m_logPath.clear();
+}
+
+std::vector<HWND> StandInEditorDriver::Children() const {
+    return ChildrenOf(m_logWindow);
+}
+
+HWND StandInEditorDriver::Child(int id) const {
+    return GetDlgItem(m_logWindow, id);
+}
+
+std::vector<std::string> StandInEditorDriver::LogLines() const {
+    std::vector<std::string> lines;
+    std::ifstream log(m_logPath, std::ios::binary);
+    for (std::string line; std::getline(log, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool StandInEditorDriver::Drain() const {
+    // Posted messages are handled in the order posted, so once the marker posted
+    // now is counted, everything posted before it has been handled.
+    const LRESULT before = MarkersHandled(m_logWindow);
+    return before >= 0 && PostMessageA(m_logWindow, standin::kMarker, 0, 0) &&
+           WaitUntil([&] { return MarkersHandled(m_logWindow) > before; });
+}
+
+} // namespace e2e
