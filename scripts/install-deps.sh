@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
-windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick)
+windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth imagemagick)
 
 missing=()
 for pkg in "${native[@]}" "${windows[@]}"; do
