@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -154,6 +155,42 @@ TEST_F(TextureSkewPageTest, TogglesEnableTheirGroupAndHandOverTheLastOne) {
         host.Click(page, IDC_TS_VERT_SKEW);
         ExpectGroups(page, true, true);
         EXPECT_TRUE(host.MessageBoxes().empty());
+    });
+}
+
+// The controls change state in a fixed order: Negate, rise, run, scale; a
+// hand-over finishes the unchecked group before it turns the other one on.
+TEST_F(TextureSkewPageTest, TogglesEnableInOrder) {
+    using Log = std::vector<std::pair<int, bool>>;
+    auto enableLog = [&] {
+        Log log;
+        for (const auto& record : host.EnableLog())
+            log.emplace_back(record.id, record.enabled);
+        host.ClearEnableLog();
+        return log;
+    };
+    RunMainWindow([&](CMainDlg& dlg) {
+        CTextureSkewPage& page = Show(dlg);
+        host.ClearEnableLog();
+        host.Click(page, IDC_TS_HORZ_SKEW);
+        EXPECT_EQ(enableLog(), (Log{{IDC_TS_HORZ_NEGATE, true},
+                                    {IDC_TS_HORZ_RISE, true},
+                                    {IDC_TS_HORZ_RUN, true},
+                                    {IDC_TS_HORZ_SCALE, true}}));
+        host.Click(page, IDC_TS_HORZ_SKEW);
+        EXPECT_EQ(enableLog(), (Log{{IDC_TS_HORZ_NEGATE, false},
+                                    {IDC_TS_HORZ_RISE, false},
+                                    {IDC_TS_HORZ_RUN, false},
+                                    {IDC_TS_HORZ_SCALE, false}}));
+        host.Click(page, IDC_TS_VERT_SKEW);
+        EXPECT_EQ(enableLog(), (Log{{IDC_TS_VERT_NEGATE, false},
+                                    {IDC_TS_VERT_RISE, false},
+                                    {IDC_TS_VERT_RUN, false},
+                                    {IDC_TS_VERT_SCALE, false},
+                                    {IDC_TS_HORZ_NEGATE, true},
+                                    {IDC_TS_HORZ_RISE, true},
+                                    {IDC_TS_HORZ_RUN, true},
+                                    {IDC_TS_HORZ_SCALE, true}}));
     });
 }
 

@@ -108,7 +108,10 @@ public:
     }
     bool IsItemChecked(int id) const override { return Control(id).checked; }
     void SetItemChecked(int id, bool checked) override { Control(id).checked = checked; }
-    void EnableItem(int id, bool enable) override { Control(id).enabled = enable; }
+    void EnableItem(int id, bool enable) override {
+        Control(id).enabled = enable;
+        m_host.m_enableLog.push_back({&m_dialog, id, enable});
+    }
     void FocusItem(int id) override {
         MemoryControl& control = Control(id);
         m_host.m_focusWindow = this;

@@ -34,6 +34,11 @@ public:
         std::uintptr_t wParam;
         std::intptr_t lParam;
     };
+    struct EnableRecord {
+        const CDialog* dialog;
+        int id;
+        bool enabled;
+    };
     using ModalScript = std::function<void(CDialog&)>;
 
     // The next modal run calls the script while the dialog is open; a modal run
@@ -70,6 +75,9 @@ public:
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
     std::vector<std::string> MessageTexts() const;
     void ClearMessageBoxes() { m_messageBoxes.clear(); }
+    // Every enabling and disabling of a control, in the order the code did it.
+    const std::vector<EnableRecord>& EnableLog() const { return m_enableLog; }
+    void ClearEnableLog() { m_enableLog.clear(); }
 
     // Outside windows, the clipboard and the messages posted to them.
     WindowRef AddTopLevelWindow(const std::string& title);
@@ -108,6 +116,7 @@ private:
     std::vector<ModalScript> m_scripts;
     std::vector<int> m_modalRuns;
     std::vector<MessageBoxRecord> m_messageBoxes;
+    std::vector<EnableRecord> m_enableLog;
     MemoryWindow* m_focusWindow = nullptr;
     int m_focusId = 0;
     std::vector<OutsideWindow> m_outside;
