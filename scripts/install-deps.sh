@@ -4,12 +4,15 @@
 set -euo pipefail
 
 native=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
-windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth imagemagick)
+windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+         wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick zip unzip)
 
 missing=()
 for pkg in "${native[@]}" "${windows[@]}"; do
   dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
 done
+# wine32 installs (and gives the 32-bit probe its loader) even where 32-bit code
+# cannot run; the scripts then use only the 64-bit loader.
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""

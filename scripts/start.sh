@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
 # Builds the Windows program and starts it under Wine: scripts/start.sh
-# Uses the caller's WINEPREFIX when set, else Wine's default prefix; without an X
-# display the program runs on a virtual one (xvfb-run).
+# The x86 build where this machine runs 32-bit code, else the x64 build
+# (KESTROW_64BIT_ONLY=1 forces the x64 one). Uses the caller's WINEPREFIX when
+# set, else Wine's default prefix; without an X display the program runs on a
+# virtual one (xvfb-run).
 set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+scripts/install-deps.sh
+. scripts/windows-targets.sh
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="$root/build/win32"
-
-"$root/scripts/install-deps.sh"
-
-cmake -S "$root" -B "$build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" --target Kestrow
+if kestrow_can_run_x86; then
+  arch=x86
+  echo "Starting the x86 build (build/win32): this machine runs 32-bit code." >&2
+else
+  arch=x64
+  echo "Starting the x64 build (build/win64): $kestrow_no_x86_reason." >&2
+fi
+kestrow_build_windows "$arch" --target Kestrow
 
 # No network for the prefix: skip the .NET and HTML engine installers.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-exe="$build/app/Kestrow.exe"
+wine=$(kestrow_wine_loader "$arch")
+export WINELOADER=$wine
+exe="$(kestrow_build_dir "$arch")/app/Kestrow.exe"
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "No DISPLAY is set: running Kestrow on a virtual X display (xvfb-run)." >&2
-  exec xvfb-run -a wine "$exe"
+  exec xvfb-run -a "$wine" "$exe"
 fi
-exec wine "$exe"
+exec "$wine" "$exe"
