@@ -30,7 +30,7 @@ kestrow_build_windows() {
   local arch=$1 dir
   shift
   dir=$(kestrow_build_dir "$arch")
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  cmake -S . -B "$dir" -G Ninja --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$(kestrow_toolchain "$arch")" >/dev/null
   cmake --build "$dir" "$@"
 }
