@@ -23,7 +23,10 @@ public:
     void ClearCommand();
     void PublishCommand(const std::string& command, const std::string& label);
 
+    // Apply. A clipboard that cannot be taken is reported in a message box owned by
+    // the window whose button was pressed.
     void SendCommandToEditor();
+    void SendCommandToEditor(CDialog& messageOwner);
 
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
@@ -46,7 +49,6 @@ private:
     void OnSelChangeTab(long& result);
     void OnRemote();
     CDialog* Page(int index) const;
-    ui::WindowRef FindEditorCommandLine();
 
     std::unique_ptr<CPillarWrapPage> m_pPillarWrap;
     std::unique_ptr<CBevelScalePage> m_pBevelScale;

@@ -31,5 +31,5 @@ bool CRemoteDlg::OnInitDialog() {
 }
 
 void CRemoteDlg::OnApply() {
-    s_pMainDlg->SendCommandToEditor();
+    s_pMainDlg->SendCommandToEditor(*this);
 }

@@ -35,10 +35,6 @@ void CEdit::SelectAll() {
     Dialog().Window().SelectAllItemText(Id());
 }
 
-void CEdit::Copy() {
-    Dialog().Window().CopyItemSelection(Id());
-}
-
 void CTabCtrl::InsertItem(int index, const std::string& text) {
     Dialog().Window().InsertTabItem(Id(), index, text);
 }

@@ -29,7 +29,6 @@ class CButton : public CControl {};
 class CEdit : public CControl {
 public:
     void SelectAll();
-    void Copy();
 };
 
 class CTabCtrl : public CControl {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CDialog;
@@ -19,6 +21,7 @@ inline constexpr int kIdCancel = 2;
 inline constexpr int kBnClicked = 0;
 inline constexpr int kTcnSelChange = -551;
 inline constexpr int kTcnSelChanging = -552;
+inline constexpr unsigned kEmSetSel = 0x00B1;
 inline constexpr unsigned kWmChar = 0x0102;
 inline constexpr unsigned kWmPaste = 0x0302;
 
@@ -39,8 +42,6 @@ public:
     // Moves the keyboard focus to the control; an edit gets its whole text selected.
     virtual void FocusItem(int id) = 0;
     virtual void SelectAllItemText(int id) = 0;
-    // Puts the control's selected text on the clipboard, replacing what was there.
-    virtual void CopyItemSelection(int id) = 0;
 
     virtual void InsertTabItem(int tabId, int index, const std::string& text) = 0;
     virtual int GetTabSelection(int tabId) const = 0;
@@ -78,6 +79,13 @@ public:
                                   std::intptr_t param) = 0;
     virtual void PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
                                    std::intptr_t lParam) = 0;
+
+    // The clipboard, shared with every program on the desktop. Both fail while
+    // another program holds it open.
+    virtual bool WriteClipboardText(const std::string& text) = 0;
+    virtual std::optional<std::string> ReadClipboardText() = 0;
+    // Waits without running any handler.
+    virtual void Pause(std::chrono::milliseconds duration) = 0;
 };
 
 // The host every dialog talks to: the Win32 one in the program, the in-memory one

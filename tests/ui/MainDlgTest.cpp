@@ -148,7 +148,7 @@ TEST_F(MainDlgTest, EnterOnAFocusedApplyClicksItInsteadOfEnding) {
         PublishBevelDefaults(dlg);
         dlg.Window().FocusItem(IDC_MAIN_APPLY);
         host.PressKey(ui::DialogKey::Enter);
-        EXPECT_EQ(host.PostedMessages().size(), 2u);
+        EXPECT_EQ(host.PostedMessages().size(), 3u);
         host.Close(dlg);
     });
     EXPECT_EQ(result, ui::kIdCancel); // ended by the close, not by the Enter

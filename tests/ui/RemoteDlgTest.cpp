@@ -18,9 +18,9 @@ TEST_F(RemoteDlgTest, AppliesAgainAndAgainWhileTheCalculatorIsMinimised) {
             EXPECT_EQ(host.Text(remote, IDC_REMOTE_APPLY), "Bevel Scale");
             for (int press = 0; press < 3; ++press)
                 host.Click(remote, IDC_REMOTE_APPLY);
-            EXPECT_EQ(host.PostedMessages().size(), 6u);
+            EXPECT_EQ(host.PostedMessages().size(), 9u);
             host.PressKey(ui::DialogKey::Enter); // the big button is the default
-            EXPECT_EQ(host.PostedMessages().size(), 8u);
+            EXPECT_EQ(host.PostedMessages().size(), 12u);
             host.Click(remote, ui::kIdCancel); // "Recall Calculator"
         });
         host.Click(dlg, IDC_MAIN_REMOTE);

@@ -120,11 +120,6 @@ public:
             control.textSelected = true;
     }
     void SelectAllItemText(int id) override { Control(id).textSelected = true; }
-    void CopyItemSelection(int id) override {
-        const MemoryControl& control = Control(id);
-        if (control.textSelected)
-            m_host.m_clipboard = control.text;
-    }
     void InsertTabItem(int tabId, int index, const std::string& text) override {
         MemoryControl& control = Control(tabId);
         index = std::clamp(index, 0, static_cast<int>(control.tabItems.size()));
@@ -451,6 +446,27 @@ void MemoryHost::EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std:
 void MemoryHost::PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
                                    std::intptr_t lParam) {
     m_posted.push_back({target, message, wParam, lParam});
+}
+
+void MemoryHost::HoldClipboard(std::chrono::milliseconds duration) {
+    m_clipboardHeldUntil = duration == kUntilLetGo ? kUntilLetGo : m_pausedFor + duration;
+}
+
+bool MemoryHost::WriteClipboardText(const std::string& text) {
+    if (m_pausedFor < m_clipboardHeldUntil)
+        return false;
+    m_clipboard = text;
+    return true;
+}
+
+std::optional<std::string> MemoryHost::ReadClipboardText() {
+    if (m_pausedFor < m_clipboardHeldUntil)
+        return std::nullopt;
+    return m_clipboard;
+}
+
+void MemoryHost::Pause(std::chrono::milliseconds duration) {
+    m_pausedFor += duration;
 }
 
 } // namespace ui

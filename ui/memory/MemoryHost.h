@@ -85,6 +85,13 @@ public:
     std::string Clipboard() const { return m_clipboard; }
     void SetClipboard(const std::string& text) { m_clipboard = text; }
     const std::vector<PostedMessage>& PostedMessages() const { return m_posted; }
+    // Another program holds the clipboard open until the logic has paused for
+    // that long from now; by default, until it is let go.
+    static constexpr std::chrono::milliseconds kUntilLetGo = std::chrono::milliseconds::max();
+    void HoldClipboard(std::chrono::milliseconds duration = kUntilLetGo);
+    void LetGoOfClipboard() { m_clipboardHeldUntil = m_pausedFor; }
+    // How long the logic has paused in all.
+    std::chrono::milliseconds PausedFor() const { return m_pausedFor; }
 
     // WindowHost
     int RunModal(CDialog& dialog, CDialog* owner) override;
@@ -96,6 +103,9 @@ public:
                           std::intptr_t param) override;
     void PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
                            std::intptr_t lParam) override;
+    bool WriteClipboardText(const std::string& text) override;
+    std::optional<std::string> ReadClipboardText() override;
+    void Pause(std::chrono::milliseconds duration) override;
 
 private:
     friend class MemoryWindow;
@@ -121,6 +131,8 @@ private:
     int m_focusId = 0;
     std::vector<OutsideWindow> m_outside;
     std::string m_clipboard;
+    std::chrono::milliseconds m_pausedFor{0};
+    std::chrono::milliseconds m_clipboardHeldUntil{0};
     std::vector<PostedMessage> m_posted;
 };
 

@@ -88,10 +88,6 @@ void Win32DialogWindow::SelectAllItemText(int id) {
     SendMessageA(Item(id), EM_SETSEL, 0, -1);
 }
 
-void Win32DialogWindow::CopyItemSelection(int id) {
-    SendMessageA(Item(id), WM_COPY, 0, 0);
-}
-
 void Win32DialogWindow::InsertTabItem(int tabId, int index, const std::string& text) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;

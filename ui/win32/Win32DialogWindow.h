@@ -39,7 +39,6 @@ public:
     void EnableItem(int id, bool enable) override;
     void FocusItem(int id) override;
     void SelectAllItemText(int id) override;
-    void CopyItemSelection(int id) override;
 
     void InsertTabItem(int tabId, int index, const std::string& text) override;
     int GetTabSelection(int tabId) const override;

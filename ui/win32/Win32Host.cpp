@@ -5,6 +5,8 @@
 #include "ui/win32/ModalLoop.h"
 #include "ui/win32/Win32DialogWindow.h"
 
+#include <cstring>
+
 namespace ui {
 
 namespace {
@@ -28,6 +30,11 @@ BOOL CALLBACK EnumChildThunk(HWND hwnd, LPARAM lParam) {
 }
 
 } // namespace
+
+Win32Host::~Win32Host() {
+    if (m_clipboardOwner != nullptr)
+        DestroyWindow(m_clipboardOwner);
+}
 
 HWND Win32Host::CreateDialogWindow(CDialog& dialog, HWND parentOrOwner) {
     return CreateDialogParamA(m_instance, MAKEINTRESOURCEA(dialog.TemplateId()), parentOrOwner,
@@ -104,6 +111,50 @@ void Win32Host::EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::
 void Win32Host::PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
                                   std::intptr_t lParam) {
     PostMessageA(reinterpret_cast<HWND>(target), message, wParam, lParam);
+}
+
+// Data put on the clipboard needs an owner window; a message-only one serves
+// programs that have no window of their own too.
+HWND Win32Host::ClipboardOwner() {
+    if (m_clipboardOwner == nullptr)
+        m_clipboardOwner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                           m_instance, nullptr);
+    return m_clipboardOwner;
+}
+
+bool Win32Host::WriteClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr)
+        return false;
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(ClipboardOwner())) {
+        GlobalFree(memory);
+        return false;
+    }
+    const bool stored = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!stored)
+        GlobalFree(memory);
+    return stored;
+}
+
+std::optional<std::string> Win32Host::ReadClipboardText() {
+    if (!OpenClipboard(ClipboardOwner()))
+        return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void Win32Host::Pause(std::chrono::milliseconds duration) {
+    Sleep(static_cast<DWORD>(duration.count()));
 }
 
 } // namespace ui

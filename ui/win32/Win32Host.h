@@ -11,6 +11,9 @@ namespace ui {
 class Win32Host : public WindowHost {
 public:
     explicit Win32Host(HINSTANCE instance) : m_instance(instance) {}
+    ~Win32Host() override;
+    Win32Host(const Win32Host&) = delete;
+    Win32Host& operator=(const Win32Host&) = delete;
 
     int RunModal(CDialog& dialog, CDialog* owner) override;
     std::unique_ptr<DialogWindow> CreateChild(CDialog& dialog, CDialog& parent) override;
@@ -24,13 +27,19 @@ public:
     void PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
                            std::intptr_t lParam) override;
 
+    bool WriteClipboardText(const std::string& text) override;
+    std::optional<std::string> ReadClipboardText() override;
+    void Pause(std::chrono::milliseconds duration) override;
+
     // What RunModal returns when WM_QUIT or a failed creation ends the run.
     static constexpr int kNoEndCode = -1;
 
 private:
     HWND CreateDialogWindow(CDialog& dialog, HWND parentOrOwner);
+    HWND ClipboardOwner();
 
     HINSTANCE m_instance;
+    HWND m_clipboardOwner = nullptr;
 };
 
 } // namespace ui

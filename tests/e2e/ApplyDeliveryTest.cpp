@@ -1,0 +1,131 @@
+// Apply in the real program when the clipboard is busy or the editor's command
+// line is not empty: the editor executes exactly the pending command or nothing.
+
+#include "Clipboard.h"
+#include "KestrowFixture.h"
+#include "StandInEditorDriver.h"
+#include "StandInEditorProtocol.h"
+
+#include <future>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+constexpr const char* kBevelDefaultsCommand = "POLY TEXSCALE UU=1.000000 VV=1.414214";
+constexpr const char* kBevelLabel = "CMD: Bevel Scale";
+constexpr const char* kCopiedEarlier = "copied earlier by the user";
+constexpr const char* kClipboardBusy =
+    "The command was not sent to the editor because another program is holding the "
+    "clipboard. Please try again.";
+
+// Another program's hold on the clipboard, as clipboard managers and remote
+// desktops take one for a moment: a thread of ours that opens the clipboard and
+// keeps it open until let go.
+class ClipboardHolder {
+public:
+    ~ClipboardHolder() { LetGo(); }
+
+    bool Hold() {
+        std::promise<bool> opened;
+        std::future<bool> answer = opened.get_future();
+        std::future<void> letGo = m_letGo.get_future();
+        m_thread = std::thread([opened = std::move(opened), letGo = std::move(letGo)]() mutable {
+            const bool held = OpenClipboard(nullptr) != FALSE;
+            opened.set_value(held);
+            if (!held)
+                return;
+            letGo.wait();
+            CloseClipboard();
+        });
+        return answer.get();
+    }
+
+    void LetGo() {
+        if (!m_thread.joinable())
+            return;
+        m_letGo.set_value();
+        m_thread.join();
+    }
+
+private:
+    std::thread m_thread;
+    std::promise<void> m_letGo;
+};
+
+class ApplyDeliveryTest : public KestrowTest {
+protected:
+    void SetUp() override {
+        KestrowTest::SetUp();
+        ASSERT_TRUE(editor.Start());
+        ASSERT_TRUE(SetClipboardText(kCopiedEarlier));
+    }
+
+    void PublishBevel() {
+        ASSERT_TRUE(app.SelectTab(Page::BevelScale));
+        ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+        ASSERT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
+    }
+
+    HWND CommandLine() const { return editor.Child(standin::kCommandLineId); }
+
+    StandInEditorDriver editor;
+};
+
+TEST_F(ApplyDeliveryTest, AHeldClipboardSendsNothingAndSaysSo) {
+    PublishBevel();
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.Hold());
+
+    EXPECT_TRUE(ClickExpectingMessages(app.MainItem(ids::kApply), {kClipboardBusy}));
+    ASSERT_TRUE(editor.Drain());
+    EXPECT_TRUE(editor.LogLines().empty());
+    EXPECT_EQ(ReadText(CommandLine()), "");
+    EXPECT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
+
+    holder.LetGo();
+    EXPECT_EQ(ClipboardText(), kCopiedEarlier);
+    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(editor.Drain());
+    EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
+    EXPECT_EQ(ClipboardText(), kBevelDefaultsCommand);
+}
+
+TEST_F(ApplyDeliveryTest, TheRemoteWindowSaysSoInABoxOfItsOwn) {
+    PublishBevel();
+    const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(ids::kRemote));
+    ASSERT_TRUE(remote);
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.Hold());
+
+    const std::optional<DialogWindow> box =
+        app.ClickForDialog(GetDlgItem(remote->window, ids::kRemoteApply));
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->caption, kAppCaption);
+    EXPECT_EQ(box->text, kClipboardBusy);
+    EXPECT_EQ(GetWindow(box->window, GW_OWNER), remote->window);
+    ASSERT_TRUE(app.CloseDialog(*box, ids::kOk));
+    ASSERT_TRUE(editor.Drain());
+    EXPECT_TRUE(editor.LogLines().empty());
+
+    holder.LetGo();
+    ASSERT_TRUE(Click(GetDlgItem(remote->window, ids::kRemoteApply)));
+    ASSERT_TRUE(editor.Drain());
+    EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
+    ASSERT_TRUE(app.CloseDialog(*remote, ids::kCancel));
+}
+
+TEST_F(ApplyDeliveryTest, TextLeftInTheCommandLineIsReplaced) {
+    PublishBevel();
+    ASSERT_TRUE(WriteText(CommandLine(), "abc"));
+    ASSERT_TRUE(SendWithin(CommandLine(), EM_SETSEL, 3, 3)); // the caret after the text
+
+    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(editor.Drain());
+
+    EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
+    EXPECT_EQ(ReadText(CommandLine()), "");
+}
+
+} // namespace
+} // namespace e2e
