@@ -3,19 +3,29 @@
 # remote window. Kestrow runs inside Wine's virtual desktop under a private X
 # server, so that window frames and captions are drawn; the e2e screenshot driver
 # sets each scene up and saves the window, which ImageMagick turns into PNG.
-# Usage: scripts/screenshots.sh [WINDOWS_BUILD_DIR]   (default build/win32)
+# Usage: scripts/screenshots.sh [x86|x64]
+# Default: the x86 build (build/win32), or x64 (build/win64) where this machine
+# cannot run 32-bit code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build/win32}
-
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  scripts/install-deps.sh
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+. scripts/windows-targets.sh
+if [ $# -gt 0 ]; then
+  arch=$1
+elif kestrow_can_run_x86; then
+  arch=x86
+else
+  arch=x64
 fi
-cmake --build "$build" --target Kestrow e2e_screenshot_driver
+build=$(kestrow_build_dir "$arch")
+if [ -z "$build" ]; then
+  echo "screenshots.sh: the target is x86 or x64, not '$arch'" >&2
+  exit 2
+fi
 
-. scripts/wine-env.sh "$build"
+scripts/install-deps.sh
+kestrow_build_windows "$arch" --target Kestrow e2e_screenshot_driver
+
+. scripts/wine-env.sh "$build" "$arch"
 # Wine's own fonts (Debian package fonts-wine) draw the caption buttons; this Wine
 # does not look for them in its data directory, so the prefix gets copies.
 if compgen -G "/usr/share/wine/fonts/*.ttf" >/dev/null; then
@@ -26,9 +36,9 @@ trap 'rm -rf "$pictures"' EXIT
 
 # The desktop closes once the driver, the last program in it, has ended.
 xvfb-run -a -s "-screen 0 640x720x24" \
-  wine explorer /desktop=kestrow,640x720 "$build/tests/e2e/e2e_screenshot_driver.exe" \
-  "$(winepath -w "$pictures")" >/dev/null 2>&1 || true
-wineserver -w
+  "$KESTROW_WINE" explorer /desktop=kestrow,640x720 "$build/tests/e2e/e2e_screenshot_driver.exe" \
+  "$("$KESTROW_WINE" winepath -w "$pictures")" >/dev/null 2>&1 || true
+"$KESTROW_WINESERVER" -w
 
 mkdir -p docs
 status=0
