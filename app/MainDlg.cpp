@@ -10,6 +10,8 @@
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
+#include <iterator>
+
 namespace {
 constexpr const char* kNoCommandLabel = "CMD: ( None )";
 constexpr const char* kTabTexts[] = {"Pillar Wrap", "Bevel Scale", "Floor Scale", "Texture Skew"};
@@ -116,6 +118,16 @@ void CMainDlg::OnSelChangeTab(long& result) {
         page->ShowWindow(ui::ShowCommand::Show);
     ClearCommand();
     result = 0;
+}
+
+// The next or previous tab, wrapping around, taken as a click on it would be
+// taken: the focus goes to the tabs, and the tab handlers switch the page.
+bool CMainDlg::OnSwitchTabKey(int step) {
+    constexpr int count = static_cast<int>(std::size(kTabTexts));
+    const int next = ((m_tabPages.GetCurSel() + step) % count + count) % count;
+    m_tabPages.SetFocus();
+    m_tabPages.SetCurFocus(next);
+    return true;
 }
 
 bool CMainDlg::OnSysCommand(unsigned nID) {

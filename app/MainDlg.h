@@ -35,6 +35,7 @@ public:
     bool OnPaint() override;
     void OnClose() override;
     ui::IconHandle OnQueryDragIcon() override;
+    bool OnSwitchTabKey(int step) override;
 
     CPillarWrapPage* PillarWrapPage() const { return m_pPillarWrap.get(); }
     CBevelScalePage* BevelScalePage() const { return m_pBevelScale.get(); }

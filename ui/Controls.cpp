@@ -42,3 +42,7 @@ void CTabCtrl::InsertItem(int index, const std::string& text) {
 int CTabCtrl::GetCurSel() const {
     return Dialog().Window().GetTabSelection(Id());
 }
+
+void CTabCtrl::SetCurFocus(int index) {
+    Dialog().Window().SwitchTab(Id(), index);
+}

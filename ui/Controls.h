@@ -35,4 +35,6 @@ class CTabCtrl : public CControl {
 public:
     void InsertItem(int index, const std::string& text);
     int GetCurSel() const;
+    // Selects the item as a click on it would, notifications included.
+    void SetCurFocus(int index);
 };

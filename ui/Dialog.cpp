@@ -25,6 +25,21 @@ int DialogKeyCommand(DialogKey key, int focusedPushButton, int defaultButton) {
     return defaultButton != 0 ? defaultButton : kIdOk;
 }
 
+int TabSwitchStep(DialogKey key, KeyModifiers modifiers) {
+    if (!modifiers.ctrl || modifiers.alt)
+        return 0;
+    switch (key) {
+    case DialogKey::Tab:
+        return modifiers.shift ? -1 : 1;
+    case DialogKey::PageDown:
+        return 1;
+    case DialogKey::PageUp:
+        return -1;
+    default:
+        return 0;
+    }
+}
+
 } // namespace ui
 
 CDialog::CDialog(int templateId, CDialog* parent) : m_templateId(templateId), m_pParent(parent) {}
@@ -126,6 +141,10 @@ void CDialog::OnClose() {
 
 ui::IconHandle CDialog::OnQueryDragIcon() {
     return 0;
+}
+
+bool CDialog::OnSwitchTabKey(int) {
+    return false;
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}

@@ -44,6 +44,9 @@ public:
     virtual bool OnPaint();
     virtual void OnClose();
     virtual ui::IconHandle OnQueryDragIcon();
+    // Ctrl+Tab and the like, pressed anywhere in the dialog, pages included: step
+    // is 1 for the next tab and -1 for the previous one. False when unused.
+    virtual bool OnSwitchTabKey(int step);
 
     // Called by the host around the life of the dialog's window.
     void AttachWindow(ui::DialogWindow* window) { m_pWindow = window; }
@@ -72,5 +75,9 @@ void SetMainWindow(CDialog* dialog);
 // The command that Enter or Escape sends to the dialog that holds the focus: the
 // focused push button, else the dialog's default button, else OK; Escape is Cancel.
 int DialogKeyCommand(DialogKey key, int focusedPushButton, int defaultButton);
+
+// The tab step a key asks for: 1 for Ctrl+Tab and Ctrl+Page Down, -1 for
+// Ctrl+Shift+Tab and Ctrl+Page Up, 0 for any other key.
+int TabSwitchStep(DialogKey key, KeyModifiers modifiers);
 
 } // namespace ui

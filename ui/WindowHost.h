@@ -26,7 +26,12 @@ inline constexpr unsigned kWmChar = 0x0102;
 inline constexpr unsigned kWmPaste = 0x0302;
 
 enum class ShowCommand { Hide, Show, Minimize, ShowNormal };
-enum class DialogKey { Enter, Escape };
+enum class DialogKey { Enter, Escape, Tab, PageUp, PageDown };
+struct KeyModifiers {
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+};
 
 // The host's window for one dialog: every operation the logic performs on a
 // dialog and its controls, addressed by control id.
@@ -45,6 +50,9 @@ public:
 
     virtual void InsertTabItem(int tabId, int index, const std::string& text) = 0;
     virtual int GetTabSelection(int tabId) const = 0;
+    // Selects the item the way a click on it does: TCN_SELCHANGING to the dialog,
+    // then, unless refused, the new selection and TCN_SELCHANGE.
+    virtual void SwitchTab(int tabId, int index) = 0;
 
     virtual void Show(ShowCommand command) = 0;
     virtual bool IsIconic() const = 0;

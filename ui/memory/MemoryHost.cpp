@@ -128,6 +128,17 @@ public:
             control.tabSelection = 0;
     }
     int GetTabSelection(int tabId) const override { return Control(tabId).tabSelection; }
+    void SwitchTab(int tabId, int index) override {
+        MemoryControl& control = Control(tabId);
+        if (index == control.tabSelection || index < 0 ||
+            index >= static_cast<int>(control.tabItems.size()))
+            return;
+        long result = 0;
+        if (m_dialog.OnNotify(tabId, kTcnSelChanging, result) && result != 0)
+            return;
+        control.tabSelection = index;
+        m_dialog.OnNotify(tabId, kTcnSelChange, result);
+    }
     void Show(ShowCommand command) override {
         switch (command) {
         case ShowCommand::Hide:
@@ -318,22 +329,26 @@ bool MemoryHost::Click(CDialog& dialog, int id) {
 
 bool MemoryHost::SelectTab(CDialog& dialog, int tabId, int index) {
     MemoryWindow& window = WindowOf(dialog);
-    MemoryControl& control = window.Control(tabId);
-    if (!window.Reachable() || index == control.tabSelection || index < 0 ||
-        index >= static_cast<int>(control.tabItems.size()))
-        return false;
-    long result = 0;
-    if (dialog.OnNotify(tabId, kTcnSelChanging, result) && result != 0)
-        return false;
-    control.tabSelection = index;
-    dialog.OnNotify(tabId, kTcnSelChange, result);
-    return true;
+    if (!window.Reachable() || window.Control(tabId).tabSelection == index)
+        return false; // the selected tab sends no notification
+    window.SwitchTab(tabId, index);
+    return window.Control(tabId).tabSelection == index;
 }
 
-void MemoryHost::PressKey(DialogKey key) {
+void MemoryHost::PressKey(DialogKey key, KeyModifiers modifiers) {
     MemoryWindow* window = m_focusWindow;
     if (window == nullptr || !window->Reachable())
         return;
+    if (int step = TabSwitchStep(key, modifiers); step != 0) {
+        // Offered to the dialog that runs modally, from wherever in it the focus is.
+        MemoryWindow* modal = window;
+        while (!modal->m_modal && modal->m_parent != nullptr)
+            modal = modal->m_parent;
+        modal->m_dialog.OnSwitchTabKey(step);
+        return;
+    }
+    if (key != DialogKey::Enter && key != DialogKey::Escape)
+        return; // moving the focus with Tab is not modelled here
     bool isPushButton = false;
     if (m_focusId != 0) {
         ControlKind kind = window->Control(m_focusId).kind;

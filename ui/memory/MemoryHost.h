@@ -51,7 +51,7 @@ public:
     bool Type(CDialog& dialog, int id, const std::string& text);
     bool Click(CDialog& dialog, int id);
     bool SelectTab(CDialog& dialog, int tabId, int index);
-    void PressKey(DialogKey key);
+    void PressKey(DialogKey key, KeyModifiers modifiers = {});
     void SystemCommand(CDialog& dialog, unsigned id);
     void Close(CDialog& dialog);
     void Paint(CDialog& dialog);

@@ -50,11 +50,38 @@ int DefaultButton(HWND dialog) {
     return 0;
 }
 
+bool IsDown(int virtualKey) {
+    return GetKeyState(virtualKey) < 0;
+}
+
+bool RouteTabSwitchKey(const MSG& msg, HWND modalDialog) {
+    DialogKey key;
+    switch (msg.wParam) {
+    case VK_TAB:
+        key = DialogKey::Tab;
+        break;
+    case VK_NEXT:
+        key = DialogKey::PageDown;
+        break;
+    case VK_PRIOR:
+        key = DialogKey::PageUp;
+        break;
+    default:
+        return false;
+    }
+    const int step = TabSwitchStep(key, {IsDown(VK_CONTROL), IsDown(VK_SHIFT), IsDown(VK_MENU)});
+    CDialog* dialog = AttachedDialog(modalDialog);
+    return step != 0 && dialog != nullptr && dialog->OnSwitchTabKey(step);
+}
+
 } // namespace
 
 bool RouteDialogKey(const MSG& msg, HWND modalDialog) {
-    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE) ||
-        !IsInside(msg.hwnd, modalDialog))
+    if (msg.message != WM_KEYDOWN || !IsInside(msg.hwnd, modalDialog))
+        return false;
+    if (RouteTabSwitchKey(msg, modalDialog))
+        return true;
+    if (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)
         return false;
     HWND focus = GetFocus();
     if (!IsInside(focus, modalDialog))

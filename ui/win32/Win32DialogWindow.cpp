@@ -100,6 +100,22 @@ int Win32DialogWindow::GetTabSelection(int tabId) const {
     return static_cast<int>(SendMessageA(Item(tabId), TCM_GETCURSEL, 0, 0));
 }
 
+// The tab control itself notifies only for clicks and arrow keys; the same
+// notifications in the same order make any other switch take the click's path.
+void Win32DialogWindow::SwitchTab(int tabId, int index) {
+    HWND tabs = Item(tabId);
+    const auto count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    if (index < 0 || index >= count || index == GetTabSelection(tabId))
+        return;
+    NMHDR header{tabs, static_cast<UINT_PTR>(tabId), static_cast<UINT>(TCN_SELCHANGING)};
+    if (SendMessageA(m_hwnd, WM_NOTIFY, static_cast<WPARAM>(tabId),
+                     reinterpret_cast<LPARAM>(&header)) != 0)
+        return;
+    SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    header.code = static_cast<UINT>(TCN_SELCHANGE);
+    SendMessageA(m_hwnd, WM_NOTIFY, static_cast<WPARAM>(tabId), reinterpret_cast<LPARAM>(&header));
+}
+
 void Win32DialogWindow::Show(ShowCommand command) {
     ShowWindow(m_hwnd, ShowWindowCommand(command));
 }

@@ -42,6 +42,7 @@ public:
 
     void InsertTabItem(int tabId, int index, const std::string& text) override;
     int GetTabSelection(int tabId) const override;
+    void SwitchTab(int tabId, int index) override;
 
     void Show(ShowCommand command) override;
     bool IsIconic() const override;
