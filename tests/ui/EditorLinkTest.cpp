@@ -1,7 +1,6 @@
 #include "MemoryHostFixture.h"
 
 #include "app/EditorDelivery.h"
-#include "app/RemoteDlg.h"
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
 
@@ -148,37 +147,6 @@ TEST_F(EditorLinkTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
             host.LetGoOfClipboard();
         });
     }
-}
-
-TEST_F(EditorLinkTest, OnceTheClipboardIsFreeApplySendsTheCommandOnce) {
-    ui::WindowRef commandLine = host.AddChildWindow(host.AddTopLevelWindow("Unreal Log Window"));
-    RunMainWindow([&](CMainDlg& dlg) {
-        PublishBevelDefaults(dlg);
-        host.HoldClipboard();
-        host.Click(dlg, IDC_MAIN_APPLY);
-        host.LetGoOfClipboard();
-        host.Click(dlg, IDC_MAIN_APPLY);
-        ASSERT_EQ(host.PostedMessages().size(), 3u);
-        ExpectOneDelivery(0, commandLine);
-        EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{kClipboardBusy});
-    });
-}
-
-TEST_F(EditorLinkTest, TheRemoteWindowReportsAHeldClipboardInItsOwnBox) {
-    host.AddChildWindow(host.AddTopLevelWindow("Unreal Log Window"));
-    RunMainWindow([&](CMainDlg& dlg) {
-        PublishBevelDefaults(dlg);
-        host.HoldClipboard();
-        host.OnNextModal([&](CDialog& remote) {
-            host.Click(remote, IDC_REMOTE_APPLY);
-            ASSERT_EQ(host.MessageBoxes().size(), 1u);
-            EXPECT_EQ(host.MessageBoxes()[0].owner, &remote);
-            EXPECT_EQ(host.MessageBoxes()[0].text, kClipboardBusy);
-            host.Click(remote, ui::kIdCancel);
-        });
-        host.Click(dlg, IDC_MAIN_REMOTE);
-        EXPECT_TRUE(host.PostedMessages().empty());
-    });
 }
 
 // The road every sender takes, without any window of ours.

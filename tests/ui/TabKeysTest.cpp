@@ -111,25 +111,4 @@ TEST_F(TabKeysTest, OtherKeysDoNotSwitch) {
     });
 }
 
-TEST_F(TabKeysTest, NotWhileTheAboutBoxOrTheRemoteWindowIsOpen) {
-    constexpr unsigned kAboutCommand = 0x0010;
-    RunMainWindow([&](CMainDlg& dlg) {
-        PublishBevelDefaults(dlg);
-        const auto pressAll = [&](CDialog& modal) {
-            host.PressKey(DialogKey::Tab, kCtrl);
-            host.PressKey(DialogKey::PageUp, kCtrl);
-            EXPECT_TRUE(host.IsDialogVisible(modal));
-            host.PressKey(DialogKey::Escape);
-        };
-        host.OnNextModal(pressAll);
-        host.SystemCommand(dlg, kAboutCommand);
-        host.OnNextModal(pressAll);
-        host.Click(dlg, IDC_MAIN_REMOTE);
-
-        EXPECT_EQ(host.ModalRuns(), (std::vector<int>{IDD_MAIN, IDD_ABOUTBOX, IDD_REMOTE}));
-        ExpectOnTab(dlg, 1);
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 VV=1.414214", "CMD: Bevel Scale");
-    });
-}
-
 } // namespace
