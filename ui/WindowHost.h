@@ -92,7 +92,7 @@ public:
     // another program holds it open.
     virtual bool WriteClipboardText(const std::string& text) = 0;
     virtual std::optional<std::string> ReadClipboardText() = 0;
-    // Waits without running any handler.
+    // Waits; our windows keep repainting, but no input reaches them meanwhile.
     virtual void Pause(std::chrono::milliseconds duration) = 0;
 };
 

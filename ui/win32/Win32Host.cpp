@@ -154,7 +154,15 @@ std::optional<std::string> Win32Host::ReadClipboardText() {
 }
 
 void Win32Host::Pause(std::chrono::milliseconds duration) {
-    Sleep(static_cast<DWORD>(duration.count()));
+    // Only paint messages run: the window does not freeze, and no second click
+    // can start a delivery inside this one.
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(duration.count());
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_PAINT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
 }
 
 } // namespace ui
