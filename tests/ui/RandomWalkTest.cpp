@@ -161,6 +161,24 @@ TEST(RandomWalk, EveryStepKeepsWhatMustAlwaysHold) {
     }
 }
 
+// Found by the walk: switching tabs disables the Remote... button that kept the
+// focus since the remote window closed; Enter then opened the remote window with
+// nothing pending. A disabled control loses the focus, so Enter presses nothing.
+TEST(RandomWalk, EnterDoesNotPressTheFocusedButtonATabSwitchDisabled) {
+    walk::Walker walker(MakeHost<>);
+    const bool ok = walker.Replay({
+        {Action::SelectTab, Role::Main, 3},
+        {Action::Click, Role::TextureSkew, IDC_TS_CMD},
+        {Action::Click, Role::Main, IDC_MAIN_REMOTE},
+        {Action::Click, Role::Remote, ui::kIdCancel},
+        {Action::SelectTab, Role::Main, 1},
+        {Action::Key, Role::Main, walk::kEnter},
+    });
+    EXPECT_TRUE(ok) << walker.Failure()->check << ": " << walker.Failure()->detail;
+    EXPECT_EQ(walker.Counts().remoteRuns, 1u);
+    EXPECT_EQ(walker.Counts().refused, 1u); // the Enter
+}
+
 // A host that loses what Apply posts to the editor: the walk must notice and
 // cut the walk down to the few steps that show it.
 class HostLosingPostedMessages : public ui::MemoryHost {

@@ -111,6 +111,12 @@ public:
     void EnableItem(int id, bool enable) override {
         Control(id).enabled = enable;
         m_host.m_enableLog.push_back({&m_dialog, id, enable});
+        // As on Windows, disabling the focused control leaves no window with the
+        // focus, so that no key can press a disabled button.
+        if (!enable && m_host.m_focusWindow == this && m_host.m_focusId == id) {
+            m_host.m_focusWindow = nullptr;
+            m_host.m_focusId = 0;
+        }
     }
     void FocusItem(int id) override {
         MemoryControl& control = Control(id);
