@@ -70,8 +70,10 @@ void Walker::Check(const Step& step, const Plan& plan, bool accepted, const Befo
         Fail("windows", "the main window ended");
         return;
     }
-    if (plan.tabAfter && accepted)
-        m_selectedTab = *plan.tabAfter, m_pageEscaped = false;
+    if (plan.tabAfter && accepted) {
+        m_selectedTab = *plan.tabAfter;
+        m_pageEscaped = false;
+    }
     if (plan.escapesPage)
         m_pageEscaped = true;
     if (plan.iconicAfter)

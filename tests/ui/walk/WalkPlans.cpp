@@ -90,11 +90,11 @@ Walker::Plan Walker::PlanCommand(Role role, int id, bool byClick) {
     Plan plan;
     switch (role) {
     case Role::Main:
-        if (id == IDC_MAIN_APPLY)
-            plan.apply = true;
-        else if (id == IDC_MAIN_REMOTE)
-            plan.opensModal = true, plan.iconicAfter = false;
-        else if (id == ui::kIdOk || id == ui::kIdCancel)
+        plan.apply = id == IDC_MAIN_APPLY;
+        plan.opensModal = id == IDC_MAIN_REMOTE;
+        if (plan.opensModal)
+            plan.iconicAfter = false; // restored when the remote window closes
+        if (id == ui::kIdOk || id == ui::kIdCancel)
             plan.endCode = id;
         return plan;
     case Role::About:
