@@ -1,5 +1,7 @@
 #pragma once
 
+#include "res/Version.h"
+
 inline constexpr const char* kCreditsCaption = "Special Thanks To...";
 inline constexpr const char* kCreditsText = "Level designers everywhere\n"
                                             "\tfor the measurements behind every formula\n"
@@ -36,7 +38,7 @@ inline constexpr const char* kRevHistoryText =
     "Apply pastes the command into the editor's log window.\n"
     "Added the Swap buttons to Floor Scale.\n"
     "\n"
-    "V2.00-R0\n"
+    "V" KESTROW_VERSION "\n"
     "Added the always-on-top remote window.\n"
     "Pillar Wrap finds the best-fit scale and pan.\n"
     "Other Scale on Pillar Wrap and Bevel Scale.";

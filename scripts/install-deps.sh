@@ -3,8 +3,10 @@
 # A second run finds everything present and installs nothing.
 set -euo pipefail
 
-native=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
-windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+# The native build compiles the resources too (windres and its preprocessor).
+native=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+        g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
+windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686
          wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick zip unzip)
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "ChildProcess.h"
 #include "Polling.h"
+#include "res/Version.h"
 
 #include <windows.h>
 
@@ -11,7 +12,7 @@
 
 namespace e2e {
 
-inline constexpr const char* kMainCaption = "Kestrow V2.00-R0";
+inline constexpr const char* kMainCaption = "Kestrow V" KESTROW_VERSION;
 
 // The calculator pages in tab order.
 enum class Page { PillarWrap = 0, BevelScale = 1, FloorScale = 2, TextureSkew = 3 };

@@ -1,11 +1,13 @@
-// The shipped resource script against the product's dialog layouts: every
-// control's id, kind, text, rectangle and the styles that change behaviour, in
-// template (= tab) order.
+// The compiled resources against the product's dialog layouts: every control's
+// id, kind, text, rectangle and the styles that change behaviour, in template
+// (= tab) order.
 
-#include "ui/RcTemplates.h"
+#include "res/Version.h"
+#include "ui/CompiledResources.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <tuple>
@@ -17,6 +19,26 @@ using ui::ControlKind;
 using ui::ControlTemplate;
 using ui::DialogTemplate;
 
+// The platform's values, written out here so that a wrong one in the reader shows.
+constexpr std::uint32_t WS_POPUP = 0x80000000;
+constexpr std::uint32_t WS_CHILD = 0x40000000;
+constexpr std::uint32_t WS_VISIBLE = 0x10000000;
+constexpr std::uint32_t WS_CAPTION = 0x00C00000;
+constexpr std::uint32_t WS_BORDER = 0x00800000;
+constexpr std::uint32_t WS_SYSMENU = 0x00080000;
+constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000;
+constexpr std::uint32_t DS_MODALFRAME = 0x80;
+constexpr std::uint32_t DS_SETFONT = 0x40;
+constexpr std::uint32_t DS_CONTROL = 0x400;
+constexpr std::uint32_t WS_EX_DLGMODALFRAME = 0x1;
+constexpr std::uint32_t WS_EX_APPWINDOW = 0x40000;
+constexpr std::uint32_t ES_AUTOHSCROLL = 0x80;
+constexpr std::uint32_t BS_LEFTTEXT = 0x20;
+constexpr std::uint32_t SS_TYPEMASK = 0x1F;
+constexpr std::uint32_t SS_RIGHT = 0x2;
+constexpr std::uint32_t SS_NOPREFIX = 0x80;
+constexpr std::uint32_t TCS_FIXEDWIDTH = 0x400;
+
 enum Flag : unsigned {
     kTab = 1u << 0,      // WS_TABSTOP
     kGroup = 1u << 1,    // WS_GROUP
@@ -26,6 +48,7 @@ enum Flag : unsigned {
     kExpr = 1u << 5,     // expression field: WS_EX_DLGMODALFRAME
     kLeftText = 1u << 6, // BS_LEFTTEXT
     kRight = 1u << 7,    // SS_RIGHT
+    kNoPrefix = 1u << 8, // SS_NOPREFIX: "&" shows as itself
 };
 
 constexpr int kStatic = -1;
@@ -157,7 +180,7 @@ const std::vector<Expected> kTextureSkew = {
 
 const std::vector<Expected> kAboutBox = {
     {kStatic, I, "", 10, 10, 20, 20, 0, 128},
-    {kStatic, S, "Kestrow Version 2.00-R0", 40, 10, 150, 8},
+    {kStatic, S, "Kestrow Version " KESTROW_VERSION, 40, 10, 150, 8, kNoPrefix},
     {1, D, "OK", 210, 10, 50, 14, kGroup | kTab},
     {1005, P, "Credits...", 210, 40, 50, 14, kTab},
     {1006, P, "Rev History...", 210, 60, 50, 14, kTab},
@@ -168,10 +191,13 @@ const std::vector<Expected> kRemote = {
     {2, P, "Recall Calculator", 15, 40, 75, 14, kTab},
 };
 
+const ui::Resources& Compiled() {
+    static const ui::Resources resources = ui::LoadResFile(KESTROW_RES_PATH);
+    return resources;
+}
+
 const ui::DialogTemplates& Templates() {
-    static const ui::DialogTemplates templates =
-        ui::LoadDialogTemplates(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH);
-    return templates;
+    return Compiled().dialogs;
 }
 
 void ExpectControl(const ControlTemplate& c, const Expected& e) {
@@ -184,16 +210,19 @@ void ExpectControl(const ControlTemplate& c, const Expected& e) {
     EXPECT_EQ(ui::IsVisible(c), (e.flags & kHidden) == 0) << "visible";
     EXPECT_EQ(ui::IsEnabled(c), (e.flags & kDisabled) == 0) << "enabled";
     EXPECT_EQ(ui::IsReadOnly(c), (e.flags & kReadOnly) != 0) << "read-only";
-    EXPECT_EQ(c.Has("BS_LEFTTEXT"), (e.flags & kLeftText) != 0) << "text left of the box";
-    EXPECT_EQ(c.Has("SS_RIGHT"), (e.flags & kRight) != 0) << "right-aligned";
+    EXPECT_TRUE(c.Has(WS_CHILD));
+    if (e.kind == ControlKind::CheckBox) {
+        EXPECT_EQ(c.Has(BS_LEFTTEXT), (e.flags & kLeftText) != 0) << "text left of the box";
+    }
+    if (e.kind == ControlKind::Static) {
+        EXPECT_EQ((c.style & SS_TYPEMASK) == SS_RIGHT, (e.flags & kRight) != 0) << "right-aligned";
+        EXPECT_EQ(c.Has(SS_NOPREFIX), (e.flags & kNoPrefix) != 0) << "no prefix";
+    }
     // The raised frame tells the user which fields take expressions: no other
     // control may carry it, nor any other extended style.
-    const std::vector<std::string> exStyles = (e.flags & kExpr) != 0
-                                                  ? std::vector<std::string>{"WS_EX_DLGMODALFRAME"}
-                                                  : std::vector<std::string>{};
-    EXPECT_EQ(c.exStyles, exStyles);
+    EXPECT_EQ(c.exStyle, (e.flags & kExpr) != 0 ? WS_EX_DLGMODALFRAME : 0u);
     if (e.kind == ControlKind::Edit) {
-        EXPECT_TRUE(c.Has("WS_BORDER") && c.Has("ES_AUTOHSCROLL")) << "bordered, scrolling";
+        EXPECT_TRUE(c.Has(WS_BORDER | ES_AUTOHSCROLL)) << "bordered, scrolling";
     }
     if (e.image != 0) {
         EXPECT_EQ(c.imageId, e.image);
@@ -229,41 +258,26 @@ struct ExpectedDialog {
     bool extended;
     int x, y, cx, cy;
     const char* caption;
-    std::set<std::string> styles;
-    std::set<std::string> exStyles;
+    std::uint32_t style;
+    std::uint32_t exStyle;
 };
 
 TEST(DialogTemplates, HeadersMatchTheWindows) {
-    const std::set<std::string> page = {"DS_SETFONT", "DS_CONTROL", "WS_CHILD"};
-    std::set<std::string> shownPage = page;
-    shownPage.insert("WS_VISIBLE");
+    constexpr std::uint32_t kPage = DS_SETFONT | DS_CONTROL | WS_CHILD;
     const ExpectedDialog dialogs[] = {
-        {102,
-         true,
-         0,
-         0,
-         292,
-         322,
-         "Kestrow V2.00-R0",
-         {"DS_SETFONT", "DS_MODALFRAME", "WS_POPUP", "WS_VISIBLE", "WS_CAPTION", "WS_SYSMENU",
-          "WS_MINIMIZEBOX"},
-         {"WS_EX_APPWINDOW"}},
+        {102, true, 0, 0, 292, 322, "Kestrow V" KESTROW_VERSION,
+         DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU |
+             WS_MINIMIZEBOX,
+         WS_EX_APPWINDOW},
         // Only the first page shows at start; no page has a caption or border.
-        {129, false, 10, 20, 272, 236, "", shownPage, {}},
-        {130, false, 10, 20, 272, 236, "", page, {}},
-        {131, false, 10, 20, 272, 236, "", page, {}},
-        {132, false, 10, 20, 272, 236, "", page, {}},
-        {100,
-         false,
-         0,
-         0,
-         272,
-         86,
-         "About Kestrow",
-         {"DS_SETFONT", "DS_MODALFRAME", "WS_POPUP", "WS_CAPTION", "WS_SYSMENU"},
-         {}},
+        {129, false, 10, 20, 272, 236, "", kPage | WS_VISIBLE, 0},
+        {130, false, 10, 20, 272, 236, "", kPage, 0},
+        {131, false, 10, 20, 272, 236, "", kPage, 0},
+        {132, false, 10, 20, 272, 236, "", kPage, 0},
+        {100, false, 0, 0, 272, 86, "About Kestrow",
+         DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0},
         // No system menu, hence no close button: only "Recall Calculator" ends it.
-        {134, false, 0, 0, 102, 66, "Kestrow Remote", {"DS_SETFONT", "WS_POPUP", "WS_CAPTION"}, {}},
+        {134, false, 0, 0, 102, 66, "Kestrow Remote", DS_SETFONT | WS_POPUP | WS_CAPTION, 0},
     };
     std::set<int> expectedIds;
     for (const ExpectedDialog& e : dialogs) {
@@ -276,9 +290,8 @@ TEST(DialogTemplates, HeadersMatchTheWindows) {
         EXPECT_EQ(d.caption, e.caption);
         EXPECT_EQ(d.fontFace, "MS Sans Serif");
         EXPECT_EQ(d.fontSize, 8);
-        EXPECT_EQ(std::set<std::string>(d.styles.begin(), d.styles.end()), e.styles);
-        EXPECT_TRUE(d.notStyles.empty());
-        EXPECT_EQ(std::set<std::string>(d.exStyles.begin(), d.exStyles.end()), e.exStyles);
+        EXPECT_EQ(d.style, e.style);
+        EXPECT_EQ(d.exStyle, e.exStyle);
     }
     std::set<int> actualIds;
     for (const auto& [id, dialog] : Templates()) {
@@ -290,13 +303,37 @@ TEST(DialogTemplates, HeadersMatchTheWindows) {
 TEST(DialogTemplates, TabControlHasFixedWidthTabs) {
     const ControlTemplate* tabs = Templates().at(102).Find(1004);
     ASSERT_NE(tabs, nullptr);
-    EXPECT_TRUE(tabs->Has("TCS_FIXEDWIDTH"));
-    EXPECT_EQ(tabs->className, "SysTabControl32");
+    EXPECT_TRUE(tabs->Has(TCS_FIXEDWIDTH));
+    EXPECT_EQ(ui::KindOf(*tabs), ControlKind::Tab) << tabs->className;
 }
 
 TEST(DialogTemplates, SystemMenuEntryText) {
     const ui::StringTable expected{{101, "&About Kestrow..."}};
-    EXPECT_EQ(ui::LoadStringTable(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH), expected);
+    EXPECT_EQ(Compiled().strings, expected);
+}
+
+// The window icons and the pictures the templates name are all compiled in:
+// the application's in two sizes, each skew drawing in one.
+TEST(DialogTemplates, EveryIconIsCompiledIn) {
+    const std::vector<std::pair<int, std::vector<int>>> expected = {
+        {128, {32, 16}}, {131, {32}}, {132, {32}}};
+    ASSERT_EQ(Compiled().icons.size(), expected.size());
+    for (const auto& [id, sizes] : expected) {
+        SCOPED_TRACE(id);
+        const std::vector<ui::IconImageEntry>& images = Compiled().icons.at(id);
+        ASSERT_EQ(images.size(), sizes.size());
+        for (std::size_t i = 0; i < sizes.size(); ++i) {
+            EXPECT_EQ(images[i].width, sizes[i]);
+            EXPECT_EQ(images[i].height, sizes[i]);
+        }
+    }
+    for (const auto& [dialogId, dialog] : Templates()) {
+        for (const ControlTemplate& control : dialog.controls) {
+            if (control.imageId) {
+                EXPECT_TRUE(Compiled().icons.contains(*control.imageId)) << *control.imageId;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -76,8 +76,7 @@ TEST_F(EditorLinkTest, StopsSilentlyBeforeTouchingTheClipboard) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ui::MemoryHost fresh(ui::LoadDialogTemplates(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH),
-                             ui::LoadStringTable(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH));
+        ui::MemoryHost fresh(ui::LoadResFile(KESTROW_RES_PATH));
         ui::SetHost(&fresh);
         fresh.SetClipboard("kept");
         fresh.AddTopLevelWindow("Some Other Window");

@@ -9,15 +9,11 @@
 
 #include <functional>
 
-// A fresh in-memory window system built from the real resource script, and the
-// main window run modally around a test body, as the program runs it.
+// A fresh in-memory window system built from the program's compiled resources,
+// and the main window run modally around a test body, as the program runs it.
 class MemoryHostTest : public ::testing::Test {
 protected:
-    MemoryHostTest()
-        : host(ui::LoadDialogTemplates(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH),
-               ui::LoadStringTable(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH)) {
-        ui::SetHost(&host);
-    }
+    MemoryHostTest() : host(ui::LoadResFile(KESTROW_RES_PATH)) { ui::SetHost(&host); }
     ~MemoryHostTest() override {
         ui::SetMainWindow(nullptr);
         ui::SetHost(nullptr);

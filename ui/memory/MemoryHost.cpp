@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 namespace ui {
 
@@ -40,7 +41,7 @@ public:
             state.visible = IsVisible(control);
             m_controls.push_back(std::move(state));
         }
-        m_visible = tmpl.Has("WS_VISIBLE");
+        m_visible = tmpl.Has(style::kVisible);
         m_host.Register(this);
     }
     ~MemoryWindow() override { m_host.Unregister(this); }
@@ -165,7 +166,7 @@ public:
     bool IsIconic() const override { return m_iconic; }
     void MakeTopmost() override { m_topmost = true; }
     bool AppendSystemMenuItem(int, const std::string& text) override {
-        if (!m_template.Has("WS_SYSMENU"))
+        if (!m_template.Has(style::kSysMenu))
             return false;
         m_systemMenu.push_back("");
         m_systemMenu.push_back(text);
@@ -201,8 +202,7 @@ public:
     std::vector<std::string> m_systemMenu;
 };
 
-MemoryHost::MemoryHost(std::map<int, DialogTemplate> templates, std::map<int, std::string> strings)
-    : m_templates(std::move(templates)), m_strings(std::move(strings)) {}
+MemoryHost::MemoryHost(Resources resources) : m_resources(std::move(resources)) {}
 
 MemoryHost::~MemoryHost() = default;
 
@@ -234,8 +234,8 @@ MemoryWindow& MemoryHost::WindowOf(const CDialog& dialog) const {
 
 std::unique_ptr<MemoryWindow> MemoryHost::MakeWindow(CDialog& dialog, MemoryWindow* parent,
                                                      bool modal) {
-    auto found = m_templates.find(dialog.TemplateId());
-    if (found == m_templates.end())
+    auto found = m_resources.dialogs.find(dialog.TemplateId());
+    if (found == m_resources.dialogs.end())
         throw std::out_of_range("no dialog template " + std::to_string(dialog.TemplateId()));
     auto window = std::make_unique<MemoryWindow>(*this, dialog, found->second, parent, modal);
     dialog.AttachWindow(window.get());
@@ -299,12 +299,13 @@ std::unique_ptr<DialogWindow> MemoryHost::CreateChild(CDialog& dialog, CDialog& 
 }
 
 std::string MemoryHost::LoadStringResource(int id) {
-    auto found = m_strings.find(id);
-    return found == m_strings.end() ? std::string() : found->second;
+    auto found = m_resources.strings.find(id);
+    return found == m_resources.strings.end() ? std::string() : found->second;
 }
 
+// An icon's handle is its group's id; like the platform's, 0 for a missing icon.
 IconHandle MemoryHost::LoadIconResource(int id) {
-    return static_cast<IconHandle>(id);
+    return m_resources.icons.contains(id) ? static_cast<IconHandle>(id) : 0;
 }
 
 bool MemoryHost::Type(CDialog& dialog, int id, const std::string& text) {

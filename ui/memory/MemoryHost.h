@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RcTemplates.h"
+#include "ui/CompiledResources.h"
 #include "ui/WindowHost.h"
 
 #include <functional>
@@ -16,11 +16,11 @@ namespace ui {
 class MemoryWindow;
 
 // A window system held in memory, for tests: every dialog is built from its real
-// resource template, user actions are simulated, and every message box, modal
-// run, clipboard write and posted message is recorded.
+// compiled resource template, user actions are simulated, and every message box,
+// modal run, clipboard write and posted message is recorded.
 class MemoryHost : public WindowHost {
 public:
-    MemoryHost(std::map<int, DialogTemplate> templates, std::map<int, std::string> strings);
+    explicit MemoryHost(Resources resources);
     ~MemoryHost() override;
 
     struct MessageBoxRecord {
@@ -120,8 +120,7 @@ private:
     void Unregister(MemoryWindow* window);
     void Initialise(CDialog& dialog, MemoryWindow& window);
 
-    std::map<int, DialogTemplate> m_templates;
-    std::map<int, std::string> m_strings;
+    Resources m_resources;
     std::vector<MemoryWindow*> m_windows;
     std::vector<ModalScript> m_scripts;
     std::vector<int> m_modalRuns;

@@ -1,4 +1,5 @@
 #include "ui/win32/Win32Host.h"
+#include "res/Version.h"
 #include "res/resource.h"
 #include "ui/Dialog.h"
 #include "ui/win32/Win32DialogWindow.h"
@@ -322,7 +323,7 @@ TEST_F(Win32HostTest, ResourcesAndOutsideWindows) {
     std::vector<ui::WindowRef> children;
     ScriptedSteps::Schedule({
         [&] {
-            found = host.FindTopLevelWindow("Kestrow V2.00-R0");
+            found = host.FindTopLevelWindow("Kestrow V" KESTROW_VERSION);
             host.EnumChildWindows(found, RecordFirstChild,
                                   reinterpret_cast<std::intptr_t>(&children));
             host.PostWindowMessage(found, WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED), 0);
@@ -333,7 +334,7 @@ TEST_F(Win32HostTest, ResourcesAndOutsideWindows) {
     EXPECT_NE(found, 0u);
     EXPECT_EQ(children.size(), 1u); // the enumeration stops when the callback says so
     EXPECT_EQ(main.clicks, std::vector<int>{IDC_MAIN_APPLY});
-    EXPECT_EQ(host.FindTopLevelWindow("Kestrow V2.00-R0"), 0u);
+    EXPECT_EQ(host.FindTopLevelWindow("Kestrow V" KESTROW_VERSION), 0u);
 }
 
 } // namespace
