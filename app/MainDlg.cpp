@@ -18,7 +18,7 @@ constexpr const char* kTabTexts[] = {"Pillar Wrap", "Bevel Scale", "Floor Scale"
 } // namespace
 
 CMainDlg::CMainDlg(CDialog* pParent)
-    : CDialog(IDD_MAIN, pParent), m_hIcon(ui::Host().LoadIconResource(IDR_MAINFRAME)) {}
+    : CCommandTarget(IDD_MAIN, pParent), m_hIcon(ui::Host().LoadIconResource(IDR_MAINFRAME)) {}
 
 // The pages go with the window on every way out, OK and Cancel included.
 CMainDlg::~CMainDlg() = default;

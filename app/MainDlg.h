@@ -1,7 +1,7 @@
 #pragma once
 
+#include "pages/CommandTarget.h"
 #include "ui/Controls.h"
-#include "ui/Dialog.h"
 
 #include <memory>
 #include <string>
@@ -13,15 +13,15 @@ class CTextureSkewPage;
 
 // The tabbed main window: hosts the four calculator pages and holds the one
 // pending command, which Apply and the remote window deliver to the editor.
-class CMainDlg : public CDialog {
+class CMainDlg : public CCommandTarget {
 public:
     explicit CMainDlg(CDialog* pParent = nullptr);
     ~CMainDlg() override;
 
     // The pending command: either none (empty text, "CMD: ( None )", Apply and
     // Remote... disabled) or one page's text and label with both buttons enabled.
-    void ClearCommand();
-    void PublishCommand(const std::string& command, const std::string& label);
+    void ClearCommand() override;
+    void PublishCommand(const std::string& command, const std::string& label) override;
 
     // Apply. A clipboard that cannot be taken is reported in a message box owned by
     // the window whose button was pressed.

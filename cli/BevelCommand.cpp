@@ -5,7 +5,7 @@
 #include "cli/Subcommands.h"
 #include "pages/BevelScaleCalc.h"
 #include "pages/CommandText.h"
-#include "pages/NumberText.h"
+#include "ui/NumberText.h"
 
 namespace kestrow::cli {
 namespace {

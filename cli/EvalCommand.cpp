@@ -4,7 +4,7 @@
 #include "cli/OptionParser.h"
 #include "cli/Subcommands.h"
 #include "eval/Evaluator.h"
-#include "pages/NumberText.h"
+#include "ui/NumberText.h"
 
 namespace kestrow::cli {
 namespace {

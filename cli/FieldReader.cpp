@@ -1,8 +1,9 @@
 #include "cli/FieldReader.h"
 
 #include "eval/Evaluator.h"
-#include "pages/FieldMessages.h"
-#include "pages/NumberText.h"
+#include "pages/FieldKinds.h"
+#include "ui/FieldMessages.h"
+#include "ui/NumberText.h"
 
 namespace kestrow::cli {
 

@@ -4,8 +4,8 @@
 #include "cli/OptionParser.h"
 #include "cli/Subcommands.h"
 #include "pages/CommandText.h"
-#include "pages/NumberText.h"
 #include "pages/PillarWrapCalc.h"
+#include "ui/NumberText.h"
 
 namespace kestrow::cli {
 namespace {

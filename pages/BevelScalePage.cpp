@@ -1,15 +1,14 @@
 #include "pages/BevelScalePage.h"
 
-#include "app/MainDlg.h"
 #include "pages/BevelScaleCalc.h"
 #include "pages/CommandText.h"
 #include "res/resource.h"
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
-CMainDlg* CBevelScalePage::s_pMainDlg = nullptr;
+CCommandTarget* CBevelScalePage::s_pMainDlg = nullptr;
 
-CBevelScalePage::CBevelScalePage(CMainDlg* pMainDlg) : CCalcPage(IDD_BEVEL_SCALE, pMainDlg) {
+CBevelScalePage::CBevelScalePage(CCommandTarget* pMainDlg) : CCalcPage(IDD_BEVEL_SCALE, pMainDlg) {
     s_pMainDlg = pMainDlg;
 }
 

@@ -8,7 +8,7 @@
 // given by its rise and run.
 class CBevelScalePage : public CCalcPage {
 public:
-    explicit CBevelScalePage(CMainDlg* pMainDlg);
+    explicit CBevelScalePage(CCommandTarget* pMainDlg);
 
     bool OnCommand(int id, int code) override;
     bool Calculate();
@@ -29,5 +29,5 @@ protected:
 private:
     void OnCmdBevelScale();
 
-    static CMainDlg* s_pMainDlg;
+    static CCommandTarget* s_pMainDlg;
 };

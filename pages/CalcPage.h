@@ -1,23 +1,21 @@
 #pragma once
 
+#include "pages/CommandTarget.h"
 #include "ui/Controls.h"
-#include "ui/Dialog.h"
 
 #include <string>
-
-class CMainDlg;
 
 // What every calculator page shares: it lives over the main window's tab control,
 // ignores Enter (its hidden default button leads to an OK that does nothing),
 // hides on Escape, and reads its expression fields by one rule.
 class CCalcPage : public CDialog {
 protected:
-    CCalcPage(int templateId, CMainDlg* pMainDlg);
+    CCalcPage(int templateId, CCommandTarget* pMainDlg);
 
     void OnOK() override {}
 
     // The expression-field rule: the evaluated text must lie in [lowerBound, 65535];
     // otherwise the page says so, the focus goes to the field, and the result is false.
-    bool EvalExpressionField(CMainDlg& mainDlg, const std::string& text, float lowerBound,
+    bool EvalExpressionField(CCommandTarget& mainDlg, const std::string& text, float lowerBound,
                              CEdit& field, float& value);
 };

@@ -1,6 +1,6 @@
 #include "pages/CommandText.h"
 
-#include "pages/NumberText.h"
+#include "ui/NumberText.h"
 
 namespace kestrow {
 namespace {

@@ -1,6 +1,5 @@
 #include "pages/FloorScalePage.h"
 
-#include "app/MainDlg.h"
 #include "pages/CommandText.h"
 #include "pages/FloorScaleCalc.h"
 #include "res/resource.h"
@@ -9,9 +8,9 @@
 
 #include <utility>
 
-CMainDlg* CFloorScalePage::s_pMainDlg = nullptr;
+CCommandTarget* CFloorScalePage::s_pMainDlg = nullptr;
 
-CFloorScalePage::CFloorScalePage(CMainDlg* pMainDlg) : CCalcPage(IDD_FLOOR_SCALE, pMainDlg) {
+CFloorScalePage::CFloorScalePage(CCommandTarget* pMainDlg) : CCalcPage(IDD_FLOOR_SCALE, pMainDlg) {
     s_pMainDlg = pMainDlg;
 }
 

@@ -8,7 +8,7 @@
 // given extent. The published command is the page's only output.
 class CFloorScalePage : public CCalcPage {
 public:
-    explicit CFloorScalePage(CMainDlg* pMainDlg);
+    explicit CFloorScalePage(CCommandTarget* pMainDlg);
 
     bool OnCommand(int id, int code) override;
     bool Calculate();
@@ -36,5 +36,5 @@ private:
     // exchanges nothing. Never calculates, never touches the pending command.
     template <class T> void SwapFields(T& first, T& second);
 
-    static CMainDlg* s_pMainDlg;
+    static CCommandTarget* s_pMainDlg;
 };

@@ -1,15 +1,14 @@
 #include "pages/PillarWrapPage.h"
 
-#include "app/MainDlg.h"
 #include "pages/CommandText.h"
 #include "pages/PillarWrapCalc.h"
 #include "res/resource.h"
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
-CMainDlg* CPillarWrapPage::s_pMainDlg = nullptr;
+CCommandTarget* CPillarWrapPage::s_pMainDlg = nullptr;
 
-CPillarWrapPage::CPillarWrapPage(CMainDlg* pMainDlg) : CCalcPage(IDD_PILLAR_WRAP, pMainDlg) {
+CPillarWrapPage::CPillarWrapPage(CCommandTarget* pMainDlg) : CCalcPage(IDD_PILLAR_WRAP, pMainDlg) {
     s_pMainDlg = pMainDlg;
 }
 

@@ -8,7 +8,7 @@
 // and fractional error of a pillar built as a regular prism.
 class CPillarWrapPage : public CCalcPage {
 public:
-    explicit CPillarWrapPage(CMainDlg* pMainDlg);
+    explicit CPillarWrapPage(CCommandTarget* pMainDlg);
 
     bool OnCommand(int id, int code) override;
     // Every Cmd button validates every field and refreshes all five results.
@@ -38,5 +38,5 @@ private:
     void OnCmdBestPan();
     char ApplyAxis() const { return m_nApplyTo == 0 ? 'U' : 'V'; }
 
-    static CMainDlg* s_pMainDlg;
+    static CCommandTarget* s_pMainDlg;
 };

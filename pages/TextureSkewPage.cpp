@@ -1,15 +1,15 @@
 #include "pages/TextureSkewPage.h"
 
-#include "app/MainDlg.h"
 #include "pages/CommandText.h"
 #include "pages/TextureSkewCalc.h"
 #include "res/resource.h"
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
-CMainDlg* CTextureSkewPage::s_pMainDlg = nullptr;
+CCommandTarget* CTextureSkewPage::s_pMainDlg = nullptr;
 
-CTextureSkewPage::CTextureSkewPage(CMainDlg* pMainDlg) : CCalcPage(IDD_TEXTURE_SKEW, pMainDlg) {
+CTextureSkewPage::CTextureSkewPage(CCommandTarget* pMainDlg)
+    : CCalcPage(IDD_TEXTURE_SKEW, pMainDlg) {
     s_pMainDlg = pMainDlg;
 }
 

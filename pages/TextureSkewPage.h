@@ -9,7 +9,7 @@
 // their check boxes; at least one group stays on.
 class CTextureSkewPage : public CCalcPage {
 public:
-    explicit CTextureSkewPage(CMainDlg* pMainDlg);
+    explicit CTextureSkewPage(CCommandTarget* pMainDlg);
 
     bool OnCommand(int id, int code) override;
     // Updates the results of each group that is on as the page is read.
@@ -49,5 +49,5 @@ private:
     void EnableVertGroup(bool enable);
     bool NoGroupOn() const { return m_bHorzSkew == 0 && m_bVertSkew == 0; }
 
-    static CMainDlg* s_pMainDlg;
+    static CCommandTarget* s_pMainDlg;
 };

@@ -1,9 +1,9 @@
 #include "ui/DataExchange.h"
 
-#include "pages/FieldMessages.h"
-#include "pages/NumberText.h"
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
+#include "ui/FieldMessages.h"
+#include "ui/NumberText.h"
 
 void CDataExchange::PrepareCtrl(int id) {
     m_idLastControl = id;

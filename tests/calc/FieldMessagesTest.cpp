@@ -1,4 +1,5 @@
-#include "pages/FieldMessages.h"
+#include "pages/FieldKinds.h"
+#include "ui/FieldMessages.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,8 @@
 #include "MemoryHostFixture.h"
 
 #include "pages/BevelScalePage.h"
-#include "pages/NumberText.h"
 #include "res/resource.h"
+#include "ui/NumberText.h"
 
 #include <cstdlib>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "pages/FieldMessages.h"
+#include "ui/FieldMessages.h"
 
-#include "pages/NumberText.h"
+#include "ui/NumberText.h"
 
 namespace kestrow {
 
@@ -15,10 +15,6 @@ std::string IntRangeMessage(int min, int max) {
 std::string NumberRangeMessage(double min, double max) {
     return "Please enter a number between " + FormatGeneral(min, kRangeDigits) + " and " +
            FormatGeneral(max, kRangeDigits) + ".";
-}
-
-bool ExpressionValueAccepted(float value, float lowerBound) {
-    return value >= lowerBound && value <= kExpressionUpperBound;
 }
 
 } // namespace kestrow

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/Dialog.h"
+
+#include <string>
+
+// The window a page hands its command to: the main window, as the pages see it.
+// It holds the pending command, and it owns the evaluator's message boxes.
+class CCommandTarget : public CDialog {
+public:
+    using CDialog::CDialog;
+
+    virtual void ClearCommand() = 0;
+    virtual void PublishCommand(const std::string& command, const std::string& label) = 0;
+};
