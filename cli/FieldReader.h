@@ -1,11 +1,13 @@
 #pragma once
 
-#include <optional>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "eval/MessageSink.h"
+#include "pages/FieldKinds.h"
 
 namespace kestrow::cli {
 
@@ -22,25 +24,42 @@ private:
     int count_ = 0;
 };
 
-// Reads option texts the way a page reads its fields, with the page's messages.
-// Each read returns nothing after it has reported a rejected field; callers stop
-// at the first one, as the page does.
-class FieldReader {
+// One page field, read from an option's text into a value the way the page
+// reads it, with the page's messages.
+class FieldRead {
 public:
-    explicit FieldReader(std::ostream& messages) : sink_(messages) {}
+    FieldRead(std::string_view text, const IntField& field, int& value)
+        : text_(text), target_(IntTarget{&field, &value}) {}
+    FieldRead(std::string_view text, const NumberField& field, double& value)
+        : text_(text), target_(NumberTarget{&field, &value}) {}
+    // Evaluated (the evaluator may report problems and still yield a value), then
+    // accepted from the field's lower bound to 65535.
+    FieldRead(std::string_view text, const ExpressionField& field, float& value)
+        : text_(text), target_(ExpressionTarget{&field, &value}) {}
 
-    // An integer field with its inclusive range.
-    std::optional<int> Int(std::string_view text, int min, int max);
-
-    // A decimal number field with its inclusive range.
-    std::optional<double> Number(std::string_view text, double min, double max);
-
-    // An expression field: evaluated (the evaluator may report problems and still
-    // yield a value), then accepted from lowerBound to 65535.
-    std::optional<float> Expression(const std::string& text, float lowerBound);
+    // False, after telling `messages` why, when the page would reject the field.
+    bool Read(MessageSink& messages) const;
 
 private:
-    StreamMessageSink sink_;
+    struct IntTarget {
+        const IntField* field;
+        int* value;
+    };
+    struct NumberTarget {
+        const NumberField* field;
+        double* value;
+    };
+    struct ExpressionTarget {
+        const ExpressionField* field;
+        float* value;
+    };
+
+    std::string_view text_;
+    std::variant<IntTarget, NumberTarget, ExpressionTarget> target_;
 };
+
+// Reads the fields in the order given, which is the page's order of checks, and
+// stops at the first one rejected, as the page does; false then.
+bool ReadFields(std::ostream& messages, std::initializer_list<FieldRead> fields);
 
 } // namespace kestrow::cli

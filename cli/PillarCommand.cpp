@@ -1,47 +1,60 @@
-#include <string_view>
+#include <string>
 
+#include "cli/FieldOptions.h"
 #include "cli/FieldReader.h"
 #include "cli/OptionParser.h"
 #include "cli/Subcommands.h"
 #include "pages/CommandText.h"
 #include "pages/PillarWrapCalc.h"
+#include "pages/PillarWrapFields.h"
 #include "ui/NumberText.h"
 
 namespace kestrow::cli {
 namespace {
 
-constexpr std::string_view kUsage = R"(usage: kestrow-cli pillar [OPTIONS]
+using namespace pillar_wrap;
 
-The Pillar Wrap page: a pillar built as a regular prism.
-  --width N            texture width in texels, 4 to 16384 (128)
-  --sides N            number of sides, 3 to 256 (8)
-  --radius EXPR        radius, 1 to 65535 ("32")
-  --align-to-side      radius runs to the middle of a side (default)
-  --align-to-corner    radius runs to a corner
-  --negate             negate both pan values (default)
-  --no-negate          keep the pan values' signs
-  --textures X         textures to fit around the pillar, 0.0625 to 256 (1)
-  --other-scale X      scale of the other axis, 0.03125 to 32 (1)
-  --axis U|V           axis the commands address (U)
-Prints the five results, then the Simple Pan, Best Scale and Best Pan commands.
-)";
+std::string DefaultMark(bool isDefault) {
+    return isDefault ? " (default)" : "";
+}
+
+std::string Usage() {
+    const bool toSide = kAlignToSide.initial != 0;
+    const bool negate = kNegatePan.initial != 0;
+    return "usage: kestrow-cli pillar [OPTIONS]\n"
+           "\n"
+           "The Pillar Wrap page: a pillar built as a regular prism.\n" +
+           FieldOptionLine("--width N", "texture width in texels", kTexWidth) +
+           FieldOptionLine("--sides N", "number of sides", kSides) +
+           FieldOptionLine("--radius EXPR", "radius", kRadius) +
+           OptionLine("--align-to-side",
+                      "radius runs to the middle of a side" + DefaultMark(toSide)) +
+           OptionLine("--align-to-corner", "radius runs to a corner" + DefaultMark(!toSide)) +
+           OptionLine("--negate", "negate both pan values" + DefaultMark(negate)) +
+           OptionLine("--no-negate", "keep the pan values' signs" + DefaultMark(!negate)) +
+           FieldOptionLine("--textures X", "textures to fit around the pillar", kTextureCount) +
+           FieldOptionLine("--other-scale X", "scale of the other axis", kOtherScale) +
+           OptionLine("--axis U|V", "axis the commands address (" + AxisText(kApplyTo) + ")") +
+           "Prints the five results, then the Simple Pan, Best Scale and Best Pan commands.\n";
+}
 
 constexpr int kResultDigits = 15;
 
 struct PillarFields {
-    std::string width = "128";
-    std::string sides = "8";
-    std::string radius = "32";
-    bool alignToSide = true;
-    bool negatePan = true;
-    std::string textures = "1";
-    std::string otherScale = "1";
-    std::string axis = "U";
+    std::string width = DefaultText(kTexWidth);
+    std::string sides = DefaultText(kSides);
+    std::string radius = DefaultText(kRadius);
+    bool alignToSide = kAlignToSide.initial != 0;
+    bool negatePan = kNegatePan.initial != 0;
+    std::string textures = DefaultText(kTextureCount);
+    std::string otherScale = DefaultText(kOtherScale);
+    std::string axis = AxisText(kApplyTo);
 };
 
 } // namespace
 
 int RunPillarCommand(Args args, std::ostream& out, std::ostream& err) {
+    const std::string usage = Usage();
     PillarFields fields;
     OptionParser parser;
     parser.AddValue("--width", fields.width);
@@ -54,46 +67,37 @@ int RunPillarCommand(Args args, std::ostream& out, std::ostream& err) {
     parser.AddValue("--textures", fields.textures);
     parser.AddValue("--other-scale", fields.otherScale);
     parser.AddValue("--axis", fields.axis);
-    if (auto status = ExitBeforeRunning(parser.Parse(args), kUsage, out, err)) {
+    if (auto status = ExitBeforeRunning(parser.Parse(args), usage, out, err)) {
         return *status;
     }
     const std::optional<char> axis = ParseAxis(fields.axis);
     if (!axis) {
-        return ReportUsageError("--axis takes U or V", kUsage, err);
+        return ReportUsageError("--axis takes U or V", usage, err);
     }
 
+    int sides = 0;
+    double otherScale = 0;
+    double textures = 0;
+    int width = 0;
+    float radius = 0;
     // The page's order of checks.
-    FieldReader reader(err);
-    const auto sides = reader.Int(fields.sides, 3, 256);
-    if (!sides) {
-        return kExitRejected;
-    }
-    const auto otherScale = reader.Number(fields.otherScale, 0.03125, 32);
-    if (!otherScale) {
-        return kExitRejected;
-    }
-    const auto textures = reader.Number(fields.textures, 0.0625, 256);
-    if (!textures) {
-        return kExitRejected;
-    }
-    const auto width = reader.Int(fields.width, 4, 16384);
-    if (!width) {
-        return kExitRejected;
-    }
-    const auto radius = reader.Expression(fields.radius, 1);
-    if (!radius) {
+    if (!ReadFields(err, {{fields.sides, kSides, sides},
+                          {fields.otherScale, kOtherScale, otherScale},
+                          {fields.textures, kTextureCount, textures},
+                          {fields.width, kTexWidth, width},
+                          {fields.radius, kRadius, radius}})) {
         return kExitRejected;
     }
 
     const PillarWrapResult r =
-        ComputePillarWrap(*radius, *sides, fields.alignToSide, fields.negatePan, *width, *textures);
+        ComputePillarWrap(radius, sides, fields.alignToSide, fields.negatePan, width, textures);
     out << "Total Circumference: " << FormatGeneral(r.circumference, kResultDigits) << '\n'
         << "Simple pan value: " << r.simplePan << '\n'
         << "Best scale: " << FormatGeneral(r.bestScale, kResultDigits) << '\n'
         << "Best pan value: " << r.bestPan << '\n'
         << "Total Fractional Error: " << FormatGeneral(r.fractionalError, kResultDigits) << '\n'
         << TexPanCommand(*axis, r.simplePan) << '\n'
-        << FittedScaleCommand(*axis, r.bestScale, *otherScale) << '\n'
+        << FittedScaleCommand(*axis, r.bestScale, otherScale) << '\n'
         << TexPanCommand(*axis, r.bestPan) << '\n';
     return kExitOk;
 }

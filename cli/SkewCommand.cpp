@@ -1,47 +1,67 @@
-#include <string_view>
+#include <string>
 
+#include "cli/FieldOptions.h"
 #include "cli/FieldReader.h"
 #include "cli/OptionParser.h"
 #include "cli/Subcommands.h"
 #include "pages/CommandText.h"
 #include "pages/TextureSkewCalc.h"
+#include "pages/TextureSkewFields.h"
 
 namespace kestrow::cli {
 namespace {
 
-constexpr std::string_view kUsage = R"(usage: kestrow-cli skew [OPTIONS]
+using namespace texture_skew;
 
-The Texture Skew page: a scale command that slants the texture.
-  --horizontal, --no-horizontal   horizontal group on or off (off)
-  --vertical, --no-vertical       vertical group on or off (on)
-  --h-scale X          horizontal scale, 0.03125 to 256 (1)
-  --h-rise EXPR        horizontal rise, 1 to 65535 ("256")
-  --h-run EXPR         horizontal run, 0 to 65535 ("0")
-  --h-negate, --no-h-negate       horizontal Negate box (clear)
-  --v-scale X          vertical scale, 0.03125 to 256 (1)
-  --v-rise EXPR        vertical rise, 0 to 65535 ("256")
-  --v-run EXPR         vertical run, 1 to 65535 ("512")
-  --v-negate, --no-v-negate       vertical Negate box (clear)
-A checked Negate box keeps the skew term positive. All four expressions are
-checked whichever groups are on. Prints the Texture Skew command.
-)";
+// The flag pairs take a wider first column.
+constexpr std::size_t kFlagColumn = 34;
+
+std::string FlagLine(std::string_view flags, std::string_view what, const CheckField& field,
+                     std::string_view onText, std::string_view offText) {
+    return OptionLine(
+        flags, std::string(what) + " (" + std::string(field.initial != 0 ? onText : offText) + ")",
+        kFlagColumn);
+}
+
+std::string Usage() {
+    return "usage: kestrow-cli skew [OPTIONS]\n"
+           "\n"
+           "The Texture Skew page: a scale command that slants the texture.\n" +
+           FlagLine("--horizontal, --no-horizontal", "horizontal group on or off", kHorzSkew, "on",
+                    "off") +
+           FlagLine("--vertical, --no-vertical", "vertical group on or off", kVertSkew, "on",
+                    "off") +
+           FieldOptionLine("--h-scale X", "horizontal scale", kHorzScale) +
+           FieldOptionLine("--h-rise EXPR", "horizontal rise", kHorzRise) +
+           FieldOptionLine("--h-run EXPR", "horizontal run", kHorzRun) +
+           FlagLine("--h-negate, --no-h-negate", "horizontal Negate box", kHorzNegate, "checked",
+                    "clear") +
+           FieldOptionLine("--v-scale X", "vertical scale", kVertScale) +
+           FieldOptionLine("--v-rise EXPR", "vertical rise", kVertRise) +
+           FieldOptionLine("--v-run EXPR", "vertical run", kVertRun) +
+           FlagLine("--v-negate, --no-v-negate", "vertical Negate box", kVertNegate, "checked",
+                    "clear") +
+           "A checked Negate box keeps the skew term positive. All four expressions are\n"
+           "checked whichever groups are on. Prints the Texture Skew command.\n";
+}
 
 struct SkewFields {
-    bool horizontal = false;
-    bool vertical = true;
-    std::string hScale = "1";
-    std::string hRise = "256";
-    std::string hRun = "0";
-    bool hNegate = false;
-    std::string vScale = "1";
-    std::string vRise = "256";
-    std::string vRun = "512";
-    bool vNegate = false;
+    bool horizontal = kHorzSkew.initial != 0;
+    bool vertical = kVertSkew.initial != 0;
+    std::string hScale = DefaultText(kHorzScale);
+    std::string hRise = DefaultText(kHorzRise);
+    std::string hRun = DefaultText(kHorzRun);
+    bool hNegate = kHorzNegate.initial != 0;
+    std::string vScale = DefaultText(kVertScale);
+    std::string vRise = DefaultText(kVertRise);
+    std::string vRun = DefaultText(kVertRun);
+    bool vNegate = kVertNegate.initial != 0;
 };
 
 } // namespace
 
 int RunSkewCommand(Args args, std::ostream& out, std::ostream& err) {
+    const std::string usage = Usage();
     SkewFields fields;
     OptionParser parser;
     parser.AddFlag("--horizontal", fields.horizontal, true);
@@ -58,7 +78,7 @@ int RunSkewCommand(Args args, std::ostream& out, std::ostream& err) {
     parser.AddValue("--v-run", fields.vRun);
     parser.AddFlag("--v-negate", fields.vNegate, true);
     parser.AddFlag("--no-v-negate", fields.vNegate, false);
-    if (auto status = ExitBeforeRunning(parser.Parse(args), kUsage, out, err)) {
+    if (auto status = ExitBeforeRunning(parser.Parse(args), usage, out, err)) {
         return *status;
     }
     if (!fields.horizontal && !fields.vertical) {
@@ -67,35 +87,24 @@ int RunSkewCommand(Args args, std::ostream& out, std::ostream& err) {
         return kExitRejected;
     }
 
+    double hScale = 0;
+    double vScale = 0;
+    float hRise = 0;
+    float hRun = 0;
+    float vRise = 0;
+    float vRun = 0;
     // The page's order of checks.
-    FieldReader reader(err);
-    const auto hScale = reader.Number(fields.hScale, 0.03125, 256);
-    if (!hScale) {
-        return kExitRejected;
-    }
-    const auto vScale = reader.Number(fields.vScale, 0.03125, 256);
-    if (!vScale) {
-        return kExitRejected;
-    }
-    const auto hRise = reader.Expression(fields.hRise, 1);
-    if (!hRise) {
-        return kExitRejected;
-    }
-    const auto hRun = reader.Expression(fields.hRun, 0);
-    if (!hRun) {
-        return kExitRejected;
-    }
-    const auto vRise = reader.Expression(fields.vRise, 0);
-    if (!vRise) {
-        return kExitRejected;
-    }
-    const auto vRun = reader.Expression(fields.vRun, 1);
-    if (!vRun) {
+    if (!ReadFields(err, {{fields.hScale, kHorzScale, hScale},
+                          {fields.vScale, kVertScale, vScale},
+                          {fields.hRise, kHorzRise, hRise},
+                          {fields.hRun, kHorzRun, hRun},
+                          {fields.vRise, kVertRise, vRise},
+                          {fields.vRun, kVertRun, vRun}})) {
         return kExitRejected;
     }
 
-    const HorzSkewResult h = ComputeHorzSkew(*hScale, *hRise, *hRun, fields.hNegate);
-    const VertSkewResult v = ComputeVertSkew(*vScale, *vRise, *vRun, fields.vNegate);
+    const HorzSkewResult h = ComputeHorzSkew(hScale, hRise, hRun, fields.hNegate);
+    const VertSkewResult v = ComputeVertSkew(vScale, vRise, vRun, fields.vNegate);
     if (fields.horizontal && fields.vertical) {
         out << FullSkewCommand(h.uu, v.vv, h.uv, v.vu) << '\n';
     } else if (fields.horizontal) {

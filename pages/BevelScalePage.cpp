@@ -6,6 +6,8 @@
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
+using namespace kestrow::bevel_scale;
+
 CCommandTarget* CBevelScalePage::s_pMainDlg = nullptr;
 
 CBevelScalePage::CBevelScalePage(CCommandTarget* pMainDlg) : CCalcPage(IDD_BEVEL_SCALE, pMainDlg) {
@@ -17,12 +19,12 @@ void CBevelScalePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_BS_RUN, m_editRun);
     DDX_Control(pDX, IDC_BS_RISE, m_editRise);
     DDX_Text(pDX, IDC_BS_TEXCOUNT, m_dTextureCount);
-    DDV_MinMaxDouble(pDX, m_dTextureCount, 0.0625, 128.0);
+    DDV_MinMaxDouble(pDX, m_dTextureCount, kTextureCount.min, kTextureCount.max);
     DDX_Text(pDX, IDC_BS_SCALE, m_dBevelScale);
     DDX_Text(pDX, IDC_BS_OTHER_SCALE, m_dOtherScale);
-    DDV_MinMaxDouble(pDX, m_dOtherScale, 0.03125, 32.0);
+    DDV_MinMaxDouble(pDX, m_dOtherScale, kOtherScale.min, kOtherScale.max);
     DDX_Text(pDX, IDC_BS_TEXWIDTH, m_nTexWidth);
-    DDV_MinMaxInt(pDX, m_nTexWidth, 4, 16384);
+    DDV_MinMaxInt(pDX, m_nTexWidth, kTexWidth.min, kTexWidth.max);
     DDX_Radio(pDX, {IDC_BS_APPLY_U, IDC_BS_APPLY_V}, m_nApplyTo);
     DDX_Text(pDX, IDC_BS_RISE, m_strRise);
     DDX_Text(pDX, IDC_BS_RUN, m_strRun);
@@ -39,10 +41,10 @@ bool CBevelScalePage::Calculate() {
     if (!UpdateData(true))
         return false;
     float rise = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strRise, 1.0f, m_editRise, rise))
+    if (!EvalExpressionField(*s_pMainDlg, m_strRise, kRise.lowerBound, m_editRise, rise))
         return false;
     float run = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strRun, 1.0f, m_editRun, run))
+    if (!EvalExpressionField(*s_pMainDlg, m_strRun, kRun.lowerBound, m_editRun, run))
         return false;
     m_dBevelScale = kestrow::ComputeBevelScale(rise, run, m_nTexWidth, m_dTextureCount);
     UpdateData(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/BevelScaleFields.h"
 #include "pages/CalcPage.h"
 
 #include <string>
@@ -15,13 +16,13 @@ public:
 
     CEdit m_editRun;
     CEdit m_editRise;
-    double m_dTextureCount = 1.0;
+    double m_dTextureCount = kestrow::bevel_scale::kTextureCount.initial;
     double m_dBevelScale = 0.0;
-    double m_dOtherScale = 1.0;
-    int m_nTexWidth = 128;
-    int m_nApplyTo = 1;
-    std::string m_strRise = "64";
-    std::string m_strRun = "64";
+    double m_dOtherScale = kestrow::bevel_scale::kOtherScale.initial;
+    int m_nTexWidth = kestrow::bevel_scale::kTexWidth.initial;
+    int m_nApplyTo = kestrow::bevel_scale::kApplyTo.initial;
+    std::string m_strRise = kestrow::bevel_scale::kRise.initial;
+    std::string m_strRun = kestrow::bevel_scale::kRun.initial;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

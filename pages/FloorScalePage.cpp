@@ -8,6 +8,8 @@
 
 #include <utility>
 
+using namespace kestrow::floor_scale;
+
 CCommandTarget* CFloorScalePage::s_pMainDlg = nullptr;
 
 CFloorScalePage::CFloorScalePage(CCommandTarget* pMainDlg) : CCalcPage(IDD_FLOOR_SCALE, pMainDlg) {
@@ -19,13 +21,13 @@ void CFloorScalePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_FS_LENGTH_Y, m_editLengthY);
     DDX_Control(pDX, IDC_FS_LENGTH_X, m_editLengthX);
     DDX_Text(pDX, IDC_FS_TEXWIDTH, m_nTexWidth);
-    DDV_MinMaxInt(pDX, m_nTexWidth, 4, 16384);
+    DDV_MinMaxInt(pDX, m_nTexWidth, kTexWidth.min, kTexWidth.max);
     DDX_Text(pDX, IDC_FS_TEXHEIGHT, m_nTexHeight);
-    DDV_MinMaxInt(pDX, m_nTexHeight, 4, 16384);
+    DDV_MinMaxInt(pDX, m_nTexHeight, kTexHeight.min, kTexHeight.max);
     DDX_Text(pDX, IDC_FS_STRETCH_X, m_dStretchX);
-    DDV_MinMaxDouble(pDX, m_dStretchX, 0.03125, 256.0);
+    DDV_MinMaxDouble(pDX, m_dStretchX, kStretchX.min, kStretchX.max);
     DDX_Text(pDX, IDC_FS_STRETCH_Y, m_dStretchY);
-    DDV_MinMaxDouble(pDX, m_dStretchY, 0.03125, 256.0);
+    DDV_MinMaxDouble(pDX, m_dStretchY, kStretchY.min, kStretchY.max);
     DDX_Text(pDX, IDC_FS_LENGTH_X, m_strLengthX);
     DDX_Text(pDX, IDC_FS_LENGTH_Y, m_strLengthY);
 }
@@ -45,10 +47,12 @@ bool CFloorScalePage::Calculate() {
     if (!UpdateData(true))
         return false;
     float lengthX = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strLengthX, 1.0f, m_editLengthX, lengthX))
+    if (!EvalExpressionField(*s_pMainDlg, m_strLengthX, kLengthX.lowerBound, m_editLengthX,
+                             lengthX))
         return false;
     float lengthY = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strLengthY, 1.0f, m_editLengthY, lengthY))
+    if (!EvalExpressionField(*s_pMainDlg, m_strLengthY, kLengthY.lowerBound, m_editLengthY,
+                             lengthY))
         return false;
     const kestrow::FloorScaleResult result = kestrow::ComputeFloorScale(
         m_nTexWidth, m_nTexHeight, m_dStretchX, m_dStretchY, lengthX, lengthY);

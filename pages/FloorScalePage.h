@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/CalcPage.h"
+#include "pages/FloorScaleFields.h"
 
 #include <string>
 
@@ -17,12 +18,12 @@ public:
     double m_dScaleU = 1.0;
     CEdit m_editLengthY;
     CEdit m_editLengthX;
-    int m_nTexWidth = 128;
-    int m_nTexHeight = 128;
-    double m_dStretchX = 1.0;
-    double m_dStretchY = 1.0;
-    std::string m_strLengthX = "256";
-    std::string m_strLengthY = "256";
+    int m_nTexWidth = kestrow::floor_scale::kTexWidth.initial;
+    int m_nTexHeight = kestrow::floor_scale::kTexHeight.initial;
+    double m_dStretchX = kestrow::floor_scale::kStretchX.initial;
+    double m_dStretchY = kestrow::floor_scale::kStretchY.initial;
+    std::string m_strLengthX = kestrow::floor_scale::kLengthX.initial;
+    std::string m_strLengthY = kestrow::floor_scale::kLengthY.initial;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

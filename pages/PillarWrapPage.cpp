@@ -6,6 +6,8 @@
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
+using namespace kestrow::pillar_wrap;
+
 CCommandTarget* CPillarWrapPage::s_pMainDlg = nullptr;
 
 CPillarWrapPage::CPillarWrapPage(CCommandTarget* pMainDlg) : CCalcPage(IDD_PILLAR_WRAP, pMainDlg) {
@@ -22,16 +24,16 @@ void CPillarWrapPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_PW_FRACTIONAL_ERROR, m_dFractionalError);
     DDX_Check(pDX, IDC_PW_NEGATE_PAN, m_bNegatePan);
     DDX_Text(pDX, IDC_PW_SIDES, m_nSides);
-    DDV_MinMaxInt(pDX, m_nSides, 3, 256);
+    DDV_MinMaxInt(pDX, m_nSides, kSides.min, kSides.max);
     DDX_Text(pDX, IDC_PW_OTHER_SCALE, m_dOtherScale);
-    DDV_MinMaxDouble(pDX, m_dOtherScale, 0.03125, 32.0);
+    DDV_MinMaxDouble(pDX, m_dOtherScale, kOtherScale.min, kOtherScale.max);
     DDX_Text(pDX, IDC_PW_TEXCOUNT, m_dTextureCount);
-    DDV_MinMaxDouble(pDX, m_dTextureCount, 0.0625, 256.0);
+    DDV_MinMaxDouble(pDX, m_dTextureCount, kTextureCount.min, kTextureCount.max);
     DDX_Text(pDX, IDC_PW_BEST_PAN, m_nBestPan);
     DDX_Text(pDX, IDC_PW_BEST_SCALE, m_dBestScale);
     DDX_Text(pDX, IDC_PW_SIMPLE_PAN, m_nSimplePan);
     DDX_Text(pDX, IDC_PW_TEXWIDTH, m_nTexWidth);
-    DDV_MinMaxInt(pDX, m_nTexWidth, 4, 16384);
+    DDV_MinMaxInt(pDX, m_nTexWidth, kTexWidth.min, kTexWidth.max);
     DDX_Radio(pDX, {IDC_PW_APPLY_U, IDC_PW_APPLY_V}, m_nApplyTo);
     DDX_Text(pDX, IDC_PW_RADIUS, m_strRadius);
 }
@@ -49,7 +51,7 @@ bool CPillarWrapPage::Calculate() {
     if (!UpdateData(true))
         return false;
     float radius = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strRadius, 1.0f, m_editRadius, radius))
+    if (!EvalExpressionField(*s_pMainDlg, m_strRadius, kRadius.lowerBound, m_editRadius, radius))
         return false;
     const kestrow::PillarWrapResult result = kestrow::ComputePillarWrap(
         radius, m_nSides, m_bAlignToSide != 0, m_bNegatePan != 0, m_nTexWidth, m_dTextureCount);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/CalcPage.h"
+#include "pages/PillarWrapFields.h"
 
 #include <string>
 
@@ -15,19 +16,19 @@ public:
     bool Calculate();
 
     CEdit m_editRadius;
-    int m_bAlignToSide = 1;
+    int m_bAlignToSide = kestrow::pillar_wrap::kAlignToSide.initial;
     double m_dCircumference = 0.0;
     double m_dFractionalError = 0.0;
-    int m_bNegatePan = 1;
-    int m_nSides = 8;
-    double m_dOtherScale = 1.0;
-    double m_dTextureCount = 1.0;
+    int m_bNegatePan = kestrow::pillar_wrap::kNegatePan.initial;
+    int m_nSides = kestrow::pillar_wrap::kSides.initial;
+    double m_dOtherScale = kestrow::pillar_wrap::kOtherScale.initial;
+    double m_dTextureCount = kestrow::pillar_wrap::kTextureCount.initial;
     int m_nBestPan = 0;
     double m_dBestScale = 0.0;
     int m_nSimplePan = 0;
-    int m_nTexWidth = 128;
-    int m_nApplyTo = 0; // 0: U, anything else: V
-    std::string m_strRadius = "32";
+    int m_nTexWidth = kestrow::pillar_wrap::kTexWidth.initial;
+    int m_nApplyTo = kestrow::pillar_wrap::kApplyTo.initial; // 0: U, anything else: V
+    std::string m_strRadius = kestrow::pillar_wrap::kRadius.initial;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -6,6 +6,8 @@
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
+using namespace kestrow::texture_skew;
+
 CCommandTarget* CTextureSkewPage::s_pMainDlg = nullptr;
 
 CTextureSkewPage::CTextureSkewPage(CCommandTarget* pMainDlg)
@@ -28,11 +30,11 @@ void CTextureSkewPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_TS_HORZ_SKEW, m_bHorzSkew);
     DDX_Check(pDX, IDC_TS_HORZ_NEGATE, m_bHorzNegate);
     DDX_Text(pDX, IDC_TS_HORZ_SCALE, m_dHorzScale);
-    DDV_MinMaxDouble(pDX, m_dHorzScale, 0.03125, 256.0);
+    DDV_MinMaxDouble(pDX, m_dHorzScale, kHorzScale.min, kHorzScale.max);
     DDX_Check(pDX, IDC_TS_VERT_SKEW, m_bVertSkew);
     DDX_Check(pDX, IDC_TS_VERT_NEGATE, m_bVertNegate);
     DDX_Text(pDX, IDC_TS_VERT_SCALE, m_dVertScale);
-    DDV_MinMaxDouble(pDX, m_dVertScale, 0.03125, 256.0);
+    DDV_MinMaxDouble(pDX, m_dVertScale, kVertScale.min, kVertScale.max);
     DDX_Text(pDX, IDC_TS_HORZ_RISE, m_strHorzRise);
     DDX_Text(pDX, IDC_TS_HORZ_RUN, m_strHorzRun);
     DDX_Text(pDX, IDC_TS_VERT_RISE, m_strVertRise);
@@ -48,24 +50,27 @@ bool CTextureSkewPage::OnCommand(int id, int code) {
     return DispatchCommand(*this, map, id, code) || CCalcPage::OnCommand(id, code);
 }
 
-// All four expressions are evaluated and tested whichever groups are on; only
-// the divisors (horizontal rise, vertical run) must be at least 1.
+// All four expressions are evaluated and tested whichever groups are on.
 bool CTextureSkewPage::Calculate() {
     if (NoGroupOn())
         return false;
     if (!UpdateData(true))
         return false;
     float horzRise = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strHorzRise, 1.0f, m_editHorzRise, horzRise))
+    if (!EvalExpressionField(*s_pMainDlg, m_strHorzRise, kHorzRise.lowerBound, m_editHorzRise,
+                             horzRise))
         return false;
     float horzRun = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strHorzRun, 0.0f, m_editHorzRun, horzRun))
+    if (!EvalExpressionField(*s_pMainDlg, m_strHorzRun, kHorzRun.lowerBound, m_editHorzRun,
+                             horzRun))
         return false;
     float vertRise = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strVertRise, 0.0f, m_editVertRise, vertRise))
+    if (!EvalExpressionField(*s_pMainDlg, m_strVertRise, kVertRise.lowerBound, m_editVertRise,
+                             vertRise))
         return false;
     float vertRun = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strVertRun, 1.0f, m_editVertRun, vertRun))
+    if (!EvalExpressionField(*s_pMainDlg, m_strVertRun, kVertRun.lowerBound, m_editVertRun,
+                             vertRun))
         return false;
     if (m_bHorzSkew != 0) {
         const kestrow::HorzSkewResult horz =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/CalcPage.h"
+#include "pages/TextureSkewFields.h"
 
 #include <string>
 
@@ -27,16 +28,16 @@ public:
     CEdit m_editHorzRun;
     CEdit m_editHorzRise;
     CButton m_btnHorzNegate;
-    int m_bHorzSkew = 0;
-    int m_bHorzNegate = 0;
-    double m_dHorzScale = 1.0;
-    int m_bVertSkew = 1;
-    int m_bVertNegate = 0;
-    double m_dVertScale = 1.0;
-    std::string m_strHorzRise = "256";
-    std::string m_strHorzRun = "0";
-    std::string m_strVertRise = "256";
-    std::string m_strVertRun = "512";
+    int m_bHorzSkew = kestrow::texture_skew::kHorzSkew.initial;
+    int m_bHorzNegate = kestrow::texture_skew::kHorzNegate.initial;
+    double m_dHorzScale = kestrow::texture_skew::kHorzScale.initial;
+    int m_bVertSkew = kestrow::texture_skew::kVertSkew.initial;
+    int m_bVertNegate = kestrow::texture_skew::kVertNegate.initial;
+    double m_dVertScale = kestrow::texture_skew::kVertScale.initial;
+    std::string m_strHorzRise = kestrow::texture_skew::kHorzRise.initial;
+    std::string m_strHorzRun = kestrow::texture_skew::kHorzRun.initial;
+    std::string m_strVertRise = kestrow::texture_skew::kVertRise.initial;
+    std::string m_strVertRun = kestrow::texture_skew::kVertRun.initial;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

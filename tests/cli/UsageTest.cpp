@@ -69,6 +69,40 @@ INSTANTIATE_TEST_SUITE_P(
                         "--no-vertical", "--h-rise", "--h-run", "--h-negate", "--no-h-negate",
                         "--v-scale", "--v-rise", "--v-run", "--v-negate", "--no-v-negate"}}));
 
+// The option lines are built from the pages' field tables: every range and
+// default in its place, the columns lined up.
+TEST(CliUsage, HelpShowsEachFieldsRangeAndDefault) {
+    const CliResult pillar = RunCliCapturing({"pillar", "--help"});
+    EXPECT_EQ("usage: kestrow-cli pillar [OPTIONS]\n"
+              "\n"
+              "The Pillar Wrap page: a pillar built as a regular prism.\n"
+              "  --width N            texture width in texels, 4 to 16384 (128)\n"
+              "  --sides N            number of sides, 3 to 256 (8)\n"
+              "  --radius EXPR        radius, 1 to 65535 (\"32\")\n"
+              "  --align-to-side      radius runs to the middle of a side (default)\n"
+              "  --align-to-corner    radius runs to a corner\n"
+              "  --negate             negate both pan values (default)\n"
+              "  --no-negate          keep the pan values' signs\n"
+              "  --textures X         textures to fit around the pillar, 0.0625 to 256 (1)\n"
+              "  --other-scale X      scale of the other axis, 0.03125 to 32 (1)\n"
+              "  --axis U|V           axis the commands address (U)\n"
+              "Prints the five results, then the Simple Pan, Best Scale and Best Pan commands.\n",
+              pillar.out);
+    const CliResult skew = RunCliCapturing({"skew", "--help"});
+    for (const char* line : {
+             "\n  --horizontal, --no-horizontal   horizontal group on or off (off)\n",
+             "\n  --vertical, --no-vertical       vertical group on or off (on)\n",
+             "\n  --h-run EXPR         horizontal run, 0 to 65535 (\"0\")\n",
+             "\n  --v-rise EXPR        vertical rise, 0 to 65535 (\"256\")\n",
+             "\n  --v-negate, --no-v-negate       vertical Negate box (clear)\n",
+         }) {
+        EXPECT_NE(std::string::npos, skew.out.find(line)) << line;
+    }
+    const CliResult bevel = RunCliCapturing({"bevel", "--help"});
+    EXPECT_NE(std::string::npos, bevel.out.find("\n  --axis U|V           axis that receives the "
+                                                "computed scale (V)\n"));
+}
+
 TEST(CliUsage, EvalHelp) {
     const CliResult r = RunCliCapturing({"eval", "--help"});
     EXPECT_EQ(0, r.status);
