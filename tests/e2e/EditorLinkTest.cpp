@@ -21,7 +21,7 @@ protected:
 
     void PublishBevel() {
         ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-        ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+        ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
         ASSERT_FALSE(app.Command().empty());
     }
 
@@ -29,7 +29,7 @@ protected:
     void ExpectSilentApply() {
         const std::string command = app.Command();
         const std::string label = app.CommandLabel();
-        ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+        ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
         EXPECT_EQ(ClipboardText(), kClipboardBefore);
         EXPECT_TRUE(IsPending(command, label));
     }
@@ -42,7 +42,7 @@ TEST_F(EditorLinkTest, ApplyPastesIntoTheCommandLineAndPressesEnter) {
     ASSERT_EQ(editor.Children().front(), editor.Child(standin::kCommandLineId));
     PublishBevel();
 
-    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
     ASSERT_TRUE(editor.Drain());
 
     EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
@@ -51,7 +51,7 @@ TEST_F(EditorLinkTest, ApplyPastesIntoTheCommandLineAndPressesEnter) {
     EXPECT_EQ(ReadText(editor.Child(standin::kNotesId)), standin::kNotesText);
     EXPECT_EQ(ReadText(editor.Child(standin::kCaptionId)), standin::kCaptionText);
     LRESULT selection = 0;
-    ASSERT_TRUE(SendWithin(app.MainItem(ids::kCommand), EM_GETSEL, 0, 0, &selection));
+    ASSERT_TRUE(SendWithin(app.MainItem(IDC_MAIN_COMMAND), EM_GETSEL, 0, 0, &selection));
     EXPECT_EQ(LOWORD(selection), 0u);
     EXPECT_EQ(static_cast<std::size_t>(HIWORD(selection)),
               std::string(kBevelDefaultsCommand).size());
@@ -61,11 +61,11 @@ TEST_F(EditorLinkTest, ApplyPastesIntoTheCommandLineAndPressesEnter) {
 TEST_F(EditorLinkTest, EveryApplySendsTheCommandOnceInOrder) {
     ASSERT_TRUE(editor.Start());
     PublishBevel();
-    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
-    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
-    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsRise, "48"));
-    ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
-    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
+    ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
+    ASSERT_TRUE(Type(Page::BevelScale, IDC_BS_RISE, "48"));
+    ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
+    ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
     ASSERT_TRUE(editor.Drain());
 
     EXPECT_EQ(editor.LogLines(),
@@ -76,7 +76,7 @@ TEST_F(EditorLinkTest, EveryApplySendsTheCommandOnceInOrder) {
 TEST_F(EditorLinkTest, EnterOnTheFocusedApplyButtonPressesIt) {
     ASSERT_TRUE(editor.Start());
     PublishBevel();
-    HWND apply = app.MainItem(ids::kApply);
+    HWND apply = app.MainItem(IDC_MAIN_APPLY);
     ASSERT_TRUE(app.ClickInto(apply)); // a real click: the first Apply
     ASSERT_EQ(app.Focus(), apply);
 

@@ -13,37 +13,32 @@ protected:
     }
 };
 
-TEST_F(FloorScaleTest, DefaultsPublishHalfScales) {
-    ASSERT_TRUE(Click(Page::FloorScale, ids::kFsCmd));
-    EXPECT_TRUE(IsPending("POLY TEXSCALE UU=0.500000 VV=0.500000", "CMD: Floor Scale"));
-}
-
 TEST_F(FloorScaleTest, EachAxisPairsItsTextureSizeStretchAndLength) {
     const Page page = Page::FloorScale;
-    ASSERT_TRUE(Type(page, ids::kFsTextureWidth, "256"));
-    ASSERT_TRUE(Type(page, ids::kFsStretchX, "2"));
-    ASSERT_TRUE(Type(page, ids::kFsLengthX, "384"));
-    ASSERT_TRUE(Type(page, ids::kFsTextureHeight, "128"));
-    ASSERT_TRUE(Type(page, ids::kFsStretchY, "1"));
-    ASSERT_TRUE(Type(page, ids::kFsLengthY, "3.3"));
+    ASSERT_TRUE(Type(page, IDC_FS_TEXWIDTH, "256"));
+    ASSERT_TRUE(Type(page, IDC_FS_STRETCH_X, "2"));
+    ASSERT_TRUE(Type(page, IDC_FS_LENGTH_X, "384"));
+    ASSERT_TRUE(Type(page, IDC_FS_TEXHEIGHT, "128"));
+    ASSERT_TRUE(Type(page, IDC_FS_STRETCH_Y, "1"));
+    ASSERT_TRUE(Type(page, IDC_FS_LENGTH_Y, "3.3"));
 
-    ASSERT_TRUE(Click(page, ids::kFsCmd));
+    ASSERT_TRUE(Click(page, IDC_FS_CMD));
 
     EXPECT_TRUE(IsPending("POLY TEXSCALE UU=1.333333 VV=38.787879", "CMD: Floor Scale"));
 }
 
 TEST_F(FloorScaleTest, SwapExchangesTheLengthTextsUnevaluatedAndKeepsTheCommand) {
     const Page page = Page::FloorScale;
-    ASSERT_TRUE(Click(page, ids::kFsCmd));
-    ASSERT_TRUE(Type(page, ids::kFsLengthX, "2*128"));
-    ASSERT_TRUE(Type(page, ids::kFsLengthY, "256"));
-    ASSERT_TRUE(Type(page, ids::kFsStretchX, "1.50"));
+    ASSERT_TRUE(Click(page, IDC_FS_CMD));
+    ASSERT_TRUE(Type(page, IDC_FS_LENGTH_X, "2*128"));
+    ASSERT_TRUE(Type(page, IDC_FS_LENGTH_Y, "256"));
+    ASSERT_TRUE(Type(page, IDC_FS_STRETCH_X, "1.50"));
 
-    ASSERT_TRUE(Click(page, ids::kFsSwapLengths));
+    ASSERT_TRUE(Click(page, IDC_FS_SWAP_LENGTHS));
 
-    EXPECT_EQ(TextOf(page, ids::kFsLengthX), "256");
-    EXPECT_EQ(TextOf(page, ids::kFsLengthY), "2*128");
-    EXPECT_EQ(TextOf(page, ids::kFsStretchX), "1.5");
+    EXPECT_EQ(TextOf(page, IDC_FS_LENGTH_X), "256");
+    EXPECT_EQ(TextOf(page, IDC_FS_LENGTH_Y), "2*128");
+    EXPECT_EQ(TextOf(page, IDC_FS_STRETCH_X), "1.5");
     EXPECT_TRUE(IsPending("POLY TEXSCALE UU=0.500000 VV=0.500000", "CMD: Floor Scale"));
 }
 

@@ -1,10 +1,10 @@
 #include "KestrowDriver.h"
 
-#include "ControlIds.h"
 #include "ProgramPaths.h"
 #include "RemoteMemory.h"
 #include "WindowQueries.h"
 #include "WineSettings.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 
@@ -16,7 +16,6 @@ namespace e2e {
 namespace {
 
 constexpr const char* kDialogClass = "#32770";
-constexpr WPARAM kAboutCommand = 0x0010;
 
 bool HasItem(HWND dialog, int id) {
     return GetDlgItem(dialog, id) != nullptr;
@@ -26,15 +25,22 @@ bool HasItem(HWND dialog, int id) {
 bool IsPage(HWND window, Page page) {
     switch (page) {
     case Page::PillarWrap:
-        return HasItem(window, ids::kPwAlignToSide);
+        return HasItem(window, IDC_PW_ALIGN_TO_SIDE);
     case Page::BevelScale:
-        return HasItem(window, ids::kBsCmd);
+        return HasItem(window, IDC_BS_CMD);
     case Page::FloorScale:
-        return HasItem(window, ids::kFsSwapSize) && HasItem(window, ids::kFsCmd);
+        return HasItem(window, IDC_FS_SWAP_SIZE) && HasItem(window, IDC_FS_CMD);
     case Page::TextureSkew:
-        return HasItem(window, ids::kTsCmd);
+        return HasItem(window, IDC_TS_CMD);
     }
     return false;
+}
+
+// A press and release of the left button at the point, sent so that it is handled
+// when the call returns.
+bool SendClick(HWND window, LPARAM point) {
+    return SendWithin(window, WM_LBUTTONDOWN, MK_LBUTTON, point) &&
+           SendWithin(window, WM_LBUTTONUP, 0, point);
 }
 
 LPARAM KeyData(WPARAM virtualKey, bool release) {
@@ -100,16 +106,16 @@ HWND KestrowDriver::PageItem(Page page, int id) const {
 }
 
 std::string KestrowDriver::Command() const {
-    return ReadText(MainItem(ids::kCommand));
+    return ReadText(MainItem(IDC_MAIN_COMMAND));
 }
 
 std::string KestrowDriver::CommandLabel() const {
-    return ReadText(MainItem(ids::kCommandLabel));
+    return ReadText(MainItem(IDC_MAIN_CMD_LABEL));
 }
 
 int KestrowDriver::SelectedTab() const {
     LRESULT selected = -1;
-    SendWithin(MainItem(ids::kTabs), TCM_GETCURSEL, 0, 0, &selected);
+    SendWithin(MainItem(IDC_MAIN_TABS), TCM_GETCURSEL, 0, 0, &selected);
     return static_cast<int>(selected);
 }
 
@@ -123,7 +129,7 @@ std::string KestrowDriver::TabText(int index) const {
     std::array<char, kTextSize> text{};
     LRESULT found = 0;
     if (!memory.Write(&item, sizeof item) || !memory.Write(text.data(), text.size(), sizeof item) ||
-        !SendWithin(MainItem(ids::kTabs), TCM_GETITEMA, static_cast<WPARAM>(index),
+        !SendWithin(MainItem(IDC_MAIN_TABS), TCM_GETITEMA, static_cast<WPARAM>(index),
                     memory.Address(), &found) ||
         !found || !memory.Read(text.data(), text.size() - 1, sizeof item))
         return {};
@@ -134,7 +140,7 @@ std::optional<RECT> KestrowDriver::TabItemRect(int index) const {
     RemoteMemory memory(m_processId, sizeof(RECT));
     RECT rect{};
     LRESULT found = 0;
-    if (!SendWithin(MainItem(ids::kTabs), TCM_GETITEMRECT, static_cast<WPARAM>(index),
+    if (!SendWithin(MainItem(IDC_MAIN_TABS), TCM_GETITEMRECT, static_cast<WPARAM>(index),
                     memory.Address(), &found) ||
         !found || !memory.Read(&rect, sizeof rect))
         return std::nullopt;
@@ -145,10 +151,8 @@ bool KestrowDriver::ClickTab(int index) const {
     const std::optional<RECT> rect = TabItemRect(index);
     if (!rect)
         return false;
-    const LPARAM point = MAKELPARAM((rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2);
-    HWND tabs = MainItem(ids::kTabs);
-    return PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point) &&
-           PostMessageA(tabs, WM_LBUTTONUP, 0, point) && Sync();
+    return SendClick(MainItem(IDC_MAIN_TABS),
+                     MAKELPARAM((rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2));
 }
 
 bool KestrowDriver::SelectTab(Page page) const {
@@ -166,9 +170,7 @@ bool KestrowDriver::PostClick(HWND button) const {
 }
 
 bool KestrowDriver::ClickInto(HWND control) const {
-    const LPARAM point = MAKELPARAM(2, 2);
-    return control != nullptr && PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, point) &&
-           PostMessageA(control, WM_LBUTTONUP, 0, point) && Sync();
+    return control != nullptr && SendClick(control, MAKELPARAM(2, 2));
 }
 
 bool KestrowDriver::PressKey(HWND target, WPARAM virtualKey) const {
@@ -178,18 +180,17 @@ bool KestrowDriver::PressKey(HWND target, WPARAM virtualKey) const {
 }
 
 bool KestrowDriver::Sync() const {
-    // A sent message overtakes posted ones, so the program is asked to handle a
-    // posted marker instead: it flips the pressed state of the Help button, which
-    // is never shown, and the flip shows once everything posted before is handled.
-    HWND marker = MainItem(ids::kHelp);
-    const auto isPushed = [marker] {
-        LRESULT flags = 0;
-        return SendWithin(marker, BM_GETSTATE, 0, 0, &flags) ? (flags & BST_PUSHED) != 0 : -1;
-    };
-    const int before = isPushed();
-    if (before < 0 || !PostMessageA(marker, BM_SETSTATE, before == 0, 0))
-        return false;
-    return WaitUntil([&] { return isPushed() == (before == 0 ? 1 : 0); });
+    // A sent message is answered the next time the program reads its queue, before
+    // any posted one; so each round trip lets the program finish what it is doing
+    // and take at most one more posted message. A key press is three messages at
+    // most (down, up and the character it makes); the trips cover those, the
+    // handler of the last, and one trip that the program may answer together
+    // with the one before.
+    constexpr int kRoundTrips = 5;
+    for (int trip = 0; trip < kRoundTrips; ++trip)
+        if (!SendWithin(m_main, WM_NULL, 0, 0))
+            return false;
+    return true;
 }
 
 HWND KestrowDriver::Focus() const {
@@ -204,22 +205,20 @@ std::vector<HWND> KestrowDriver::OpenDialogs() const {
     return dialogs;
 }
 
+std::vector<HWND> KestrowDriver::NewDialogs(const std::vector<HWND>& before) const {
+    std::vector<HWND> opened;
+    for (HWND window : OpenDialogs())
+        if (std::find(before.begin(), before.end(), window) == before.end())
+            opened.push_back(window);
+    return opened;
+}
+
 std::optional<DialogWindow> KestrowDriver::WaitForNewDialog(const std::vector<HWND>& before,
                                                             Millis timeout) const {
-    HWND found = nullptr;
-    const bool appeared = WaitUntil(
-        [&] {
-            for (HWND window : OpenDialogs())
-                if (std::find(before.begin(), before.end(), window) == before.end()) {
-                    found = window;
-                    return true;
-                }
-            return false;
-        },
-        timeout);
-    if (!appeared)
+    std::vector<HWND> opened;
+    if (!WaitUntil([&] { return !(opened = NewDialogs(before)).empty(); }, timeout))
         return std::nullopt;
-    return DialogWindow{found, ReadText(found), StaticTextsOf(found)};
+    return Describe(opened.front());
 }
 
 std::optional<DialogWindow> KestrowDriver::ClickForDialog(HWND button) const {
@@ -227,6 +226,10 @@ std::optional<DialogWindow> KestrowDriver::ClickForDialog(HWND button) const {
     if (!PostClick(button))
         return std::nullopt;
     return WaitForNewDialog(before);
+}
+
+DialogWindow KestrowDriver::Describe(HWND dialog) {
+    return DialogWindow{dialog, ReadText(dialog), StaticTextsOf(dialog)};
 }
 
 bool KestrowDriver::CloseDialog(const DialogWindow& dialog, int buttonId) const {
@@ -237,7 +240,7 @@ bool KestrowDriver::CloseDialog(const DialogWindow& dialog, int buttonId) const 
 
 std::optional<DialogWindow> KestrowDriver::OpenAboutBox() const {
     const std::vector<HWND> before = OpenDialogs();
-    if (!PostMessageA(m_main, WM_SYSCOMMAND, kAboutCommand, 0))
+    if (!PostMessageA(m_main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0))
         return std::nullopt;
     return WaitForNewDialog(before);
 }

@@ -45,25 +45,29 @@ public:
 
     int SelectedTab() const;
     std::string TabText(int index) const;
-    // Clicks the tab with posted mouse input, since the tab control's notifications
-    // cannot be sent from another process.
+    // Clicks the tab with mouse messages, since the tab control's notifications
+    // cannot be sent from another process; returns once the click is handled.
     bool ClickTab(int index) const;
     // Clicks the page's tab and waits until the page shows.
     bool SelectTab(Page page) const;
 
-    // BM_CLICK, waiting for the handler; only for clicks that open no modal window.
+    // BM_CLICK, waiting for the handler; false when the handler did not return in
+    // time, as when it runs a modal window.
     bool Click(HWND button) const;
     // BM_CLICK posted: the handler may open a modal window without blocking the test.
     bool PostClick(HWND button) const;
-    // A posted mouse click; moves the focus into an edit or onto a button.
+    // A mouse click, handled when this returns; moves the focus into an edit or
+    // onto a button (and presses it).
     bool ClickInto(HWND control) const;
     // A posted key press (down and up) to the window.
     bool PressKey(HWND target, WPARAM virtualKey) const;
-    // Returns once the program has handled everything sent or posted to it before.
+    // Returns once the program has handled the few messages posted to it before.
     bool Sync() const;
     HWND Focus() const;
 
     std::vector<HWND> OpenDialogs() const;
+    // The dialogs open now that were not open `before`.
+    std::vector<HWND> NewDialogs(const std::vector<HWND>& before) const;
     std::optional<DialogWindow> WaitForNewDialog(const std::vector<HWND>& before,
                                                  Millis timeout = kDefaultTimeout) const;
     // Posts the click, since the handler runs a modal loop, and waits for the window.
@@ -71,6 +75,8 @@ public:
     // Presses the dialog's button and waits until the dialog has gone.
     bool CloseDialog(const DialogWindow& dialog, int buttonId) const;
     std::optional<DialogWindow> OpenAboutBox() const;
+    // A dialog's window, caption and texts.
+    static DialogWindow Describe(HWND dialog);
 
 private:
     bool WaitForMainWindow();

@@ -2,14 +2,16 @@
 
 #include "ProgramPaths.h"
 
-#include <algorithm>
-
 namespace e2e {
 
 namespace {
 
 std::string Describe(const DialogWindow& dialog) {
     return "\"" + dialog.caption + "\": \"" + dialog.text + "\"";
+}
+
+std::string Describe(HWND dialog) {
+    return Describe(KestrowDriver::Describe(dialog));
 }
 
 } // namespace
@@ -20,8 +22,7 @@ void KestrowTest::SetUp() {
 
 void KestrowTest::TearDown() {
     for (HWND dialog : app.OpenDialogs())
-        ADD_FAILURE() << "a dialog was left open: "
-                      << Describe({dialog, ReadText(dialog), StaticTextsOf(dialog)});
+        ADD_FAILURE() << "a dialog was left open: " << Describe(dialog);
     app.Kill();
 }
 
@@ -43,13 +44,12 @@ void KestrowTest::TearDown() {
 
 ::testing::AssertionResult KestrowTest::Click(HWND button) const {
     const std::vector<HWND> before = app.OpenDialogs();
-    if (!app.PostClick(button) || !app.Sync())
+    const bool handled = app.Click(button);
+    const std::vector<HWND> opened = app.NewDialogs(before);
+    if (!opened.empty())
+        return ::testing::AssertionFailure() << "the click opened " << Describe(opened.front());
+    if (!handled)
         return ::testing::AssertionFailure() << "the click was not handled";
-    for (HWND dialog : app.OpenDialogs())
-        if (std::find(before.begin(), before.end(), dialog) == before.end())
-            return ::testing::AssertionFailure()
-                   << "the click opened "
-                   << Describe({dialog, ReadText(dialog), StaticTextsOf(dialog)});
     return ::testing::AssertionSuccess();
 }
 
@@ -63,7 +63,7 @@ KestrowTest::ClickExpectingMessages(HWND button, const std::vector<std::string>&
         if (!box)
             return ::testing::AssertionFailure() << "no message box \"" << expected << "\"";
         const bool matches = box->caption == kAppCaption && box->text == expected;
-        if (!app.CloseDialog(*box, ids::kOk))
+        if (!app.CloseDialog(*box, IDOK))
             return ::testing::AssertionFailure() << "could not close " << Describe(*box);
         if (!matches)
             return ::testing::AssertionFailure() << "expected \"" << kAppCaption << "\": \""
@@ -71,11 +71,10 @@ KestrowTest::ClickExpectingMessages(HWND button, const std::vector<std::string>&
     }
     if (!app.Sync())
         return ::testing::AssertionFailure() << "the program did not come back";
-    for (HWND dialog : app.OpenDialogs())
-        if (std::find(before.begin(), before.end(), dialog) == before.end())
-            return ::testing::AssertionFailure()
-                   << "one more message box: "
-                   << Describe({dialog, ReadText(dialog), StaticTextsOf(dialog)});
+    const std::vector<HWND> opened = app.NewDialogs(before);
+    if (!opened.empty())
+        return ::testing::AssertionFailure()
+               << "one more message box: " << Describe(opened.front());
     return ::testing::AssertionSuccess();
 }
 
@@ -83,8 +82,8 @@ KestrowTest::ClickExpectingMessages(HWND button, const std::vector<std::string>&
                                                   const std::string& label) const {
     const std::string shownCommand = app.Command();
     const std::string shownLabel = app.CommandLabel();
-    const bool applyEnabled = IsWindowEnabled(app.MainItem(ids::kApply));
-    const bool remoteEnabled = IsWindowEnabled(app.MainItem(ids::kRemote));
+    const bool applyEnabled = IsWindowEnabled(app.MainItem(IDC_MAIN_APPLY));
+    const bool remoteEnabled = IsWindowEnabled(app.MainItem(IDC_MAIN_REMOTE));
     if (shownCommand == command && shownLabel == label && applyEnabled && remoteEnabled)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
@@ -96,8 +95,8 @@ KestrowTest::ClickExpectingMessages(HWND button, const std::vector<std::string>&
 ::testing::AssertionResult KestrowTest::NothingPending() const {
     const std::string shownCommand = app.Command();
     const std::string shownLabel = app.CommandLabel();
-    const bool applyEnabled = IsWindowEnabled(app.MainItem(ids::kApply));
-    const bool remoteEnabled = IsWindowEnabled(app.MainItem(ids::kRemote));
+    const bool applyEnabled = IsWindowEnabled(app.MainItem(IDC_MAIN_APPLY));
+    const bool remoteEnabled = IsWindowEnabled(app.MainItem(IDC_MAIN_REMOTE));
     if (shownCommand.empty() && shownLabel == kNoCommandLabel && !applyEnabled && !remoteEnabled)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()

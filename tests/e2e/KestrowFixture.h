@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ControlIds.h"
 #include "KestrowDriver.h"
 #include "WindowQueries.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
-// The main window of the real program: its start state, the pending command on
-// its way from a page to the command box, tab switches, the keys that end the
-// program and the about box.
+// The main window of the real program: its start state, a refused command, tab
+// switches by mouse, the keys that end the program and the about box.
 
 #include "KestrowFixture.h"
 
@@ -24,60 +23,47 @@ TEST_F(MainWindowTest, StartsOnPillarWrapWithNothingPending) {
         EXPECT_FALSE(IsWindowVisible(app.PageWindow(hidden)));
     }
     EXPECT_TRUE(NothingPending());
-    EXPECT_FALSE(IsWindowVisible(app.MainItem(ids::kHelp)));
-    EXPECT_EQ(app.Focus(), app.MainItem(ids::kCommand));
-}
-
-TEST_F(MainWindowTest, BevelScaleCommandReachesTheCommandBox) {
-    ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-    EXPECT_FALSE(IsWindowVisible(app.PageWindow(Page::PillarWrap)));
-    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsRise, "3*16"));
-    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsRun, "64"));
-    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsTextureWidth, "64"));
-
-    ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
-
-    EXPECT_EQ(TextOf(Page::BevelScale, ids::kBsScale), "1.25");
-    EXPECT_TRUE(IsPending("POLY TEXSCALE UU=1.000000 VV=0.800000", kBevelLabel));
+    EXPECT_FALSE(IsWindowVisible(app.MainItem(IDC_MAIN_HELP)));
+    EXPECT_EQ(app.Focus(), app.MainItem(IDC_MAIN_COMMAND));
 }
 
 TEST_F(MainWindowTest, RiseOfZeroIsRefusedAndClearsTheCommand) {
     ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-    ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+    ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
     ASSERT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
-    const std::string shownScale = TextOf(Page::BevelScale, ids::kBsScale);
-    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsRise, "0"));
+    const std::string shownScale = TextOf(Page::BevelScale, IDC_BS_SCALE);
+    ASSERT_TRUE(Type(Page::BevelScale, IDC_BS_RISE, "0"));
 
     EXPECT_TRUE(
-        ClickExpectingMessages(Item(Page::BevelScale, ids::kBsCmd), {kExpressionRangeMessage}));
+        ClickExpectingMessages(Item(Page::BevelScale, IDC_BS_CMD), {kExpressionRangeMessage}));
 
     EXPECT_TRUE(NothingPending());
-    EXPECT_EQ(app.Focus(), Item(Page::BevelScale, ids::kBsRise));
-    EXPECT_EQ(TextOf(Page::BevelScale, ids::kBsScale), shownScale);
+    EXPECT_EQ(app.Focus(), Item(Page::BevelScale, IDC_BS_RISE));
+    EXPECT_EQ(TextOf(Page::BevelScale, IDC_BS_SCALE), shownScale);
 }
 
 TEST_F(MainWindowTest, TabSwitchClearsTheCommandAndKeepsThePage) {
     ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsRise, "16*4"));
-    ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+    ASSERT_TRUE(Type(Page::BevelScale, IDC_BS_RISE, "16*4"));
+    ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
     ASSERT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
-    const std::string shownScale = TextOf(Page::BevelScale, ids::kBsScale);
+    const std::string shownScale = TextOf(Page::BevelScale, IDC_BS_SCALE);
 
     ASSERT_TRUE(app.SelectTab(Page::FloorScale));
     EXPECT_TRUE(NothingPending());
     EXPECT_FALSE(IsWindowVisible(app.PageWindow(Page::BevelScale)));
 
-    ASSERT_TRUE(Click(Page::FloorScale, ids::kFsCmd));
+    ASSERT_TRUE(Click(Page::FloorScale, IDC_FS_CMD));
     ASSERT_TRUE(app.SelectTab(Page::BevelScale));
     EXPECT_TRUE(NothingPending());
     EXPECT_FALSE(IsWindowVisible(app.PageWindow(Page::FloorScale)));
-    EXPECT_EQ(TextOf(Page::BevelScale, ids::kBsRise), "16*4");
-    EXPECT_EQ(TextOf(Page::BevelScale, ids::kBsScale), shownScale);
+    EXPECT_EQ(TextOf(Page::BevelScale, IDC_BS_RISE), "16*4");
+    EXPECT_EQ(TextOf(Page::BevelScale, IDC_BS_SCALE), shownScale);
 }
 
 TEST_F(MainWindowTest, ClickingTheSelectedTabKeepsTheCommand) {
     ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-    ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+    ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
 
     ASSERT_TRUE(app.ClickTab(1));
 
@@ -86,8 +72,8 @@ TEST_F(MainWindowTest, ClickingTheSelectedTabKeepsTheCommand) {
 
 TEST_F(MainWindowTest, EnterInAPageFieldChangesNothing) {
     ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-    ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
-    HWND rise = Item(Page::BevelScale, ids::kBsRise);
+    ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
+    HWND rise = Item(Page::BevelScale, IDC_BS_RISE);
     ASSERT_TRUE(app.ClickInto(rise));
     ASSERT_EQ(app.Focus(), rise) << DescribeWindow(app.Focus());
 
@@ -113,7 +99,7 @@ TEST_P(ProgramEndTest, EndsTheProgram) {
     const WayOut& way = GetParam();
     HWND target = app.Main();
     if (way.message == WM_KEYDOWN) {
-        target = app.MainItem(ids::kCommand);
+        target = app.MainItem(IDC_MAIN_COMMAND);
         ASSERT_EQ(app.Focus(), target);
         ASSERT_TRUE(app.PressKey(target, way.wParam));
     } else {
@@ -142,12 +128,13 @@ TEST_F(MainWindowTest, AboutBoxOpensFromTheSystemMenuWithItsTwoMessageBoxes) {
     EXPECT_EQ(about->caption, "About Kestrow");
     EXPECT_NE(about->text.find("2.00"), std::string::npos) << about->text;
     EXPECT_FALSE(IsWindowEnabled(app.Main()));
-    EXPECT_EQ(app.Focus(), GetDlgItem(about->window, ids::kOk));
+    EXPECT_EQ(app.Focus(), GetDlgItem(about->window, IDOK));
 
     const struct {
         int button;
         const char* caption;
-    } boxes[] = {{ids::kCredits, "Special Thanks To..."}, {ids::kRevHistory, "Rev History"}};
+    } boxes[] = {{IDC_ABOUT_CREDITS, "Special Thanks To..."},
+                 {IDC_ABOUT_REV_HISTORY, "Rev History"}};
     for (const auto& expected : boxes) {
         const std::optional<DialogWindow> box =
             app.ClickForDialog(GetDlgItem(about->window, expected.button));
@@ -156,12 +143,12 @@ TEST_F(MainWindowTest, AboutBoxOpensFromTheSystemMenuWithItsTwoMessageBoxes) {
         EXPECT_FALSE(box->text.empty());
         EXPECT_EQ(VisibleButtonsOf(box->window), 1);
         EXPECT_FALSE(IsWindowEnabled(about->window));
-        ASSERT_TRUE(app.CloseDialog(*box, ids::kOk));
+        ASSERT_TRUE(app.CloseDialog(*box, IDOK));
         EXPECT_TRUE(IsWindowVisible(about->window)) << "the about box closed with its box";
         EXPECT_TRUE(IsWindowEnabled(about->window));
     }
 
-    ASSERT_TRUE(app.CloseDialog(*about, ids::kOk));
+    ASSERT_TRUE(app.CloseDialog(*about, IDOK));
     EXPECT_TRUE(IsWindowEnabled(app.Main()));
     EXPECT_TRUE(app.Running());
 }

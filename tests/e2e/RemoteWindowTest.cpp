@@ -25,7 +25,7 @@ protected:
     }
 
     std::optional<DialogWindow> OpenRemote() {
-        std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(ids::kRemote));
+        std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(IDC_MAIN_REMOTE));
         // The main window is minimised before the remote window opens.
         if (remote && !app.Sync())
             return std::nullopt;
@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress) {
-    Publish(Page::BevelScale, ids::kBsCmd);
+    Publish(Page::BevelScale, IDC_BS_CMD);
     const std::optional<DialogWindow> remote = OpenRemote();
     ASSERT_TRUE(remote);
     EXPECT_EQ(remote->caption, kRemoteCaption);
@@ -58,7 +58,7 @@ TEST_F(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress
     EXPECT_FALSE(IsWindowEnabled(app.Main()));
     EXPECT_TRUE(GetWindowLongA(remote->window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(GetWindowLongA(remote->window, GWL_STYLE) & WS_SYSMENU) << "no close button";
-    HWND apply = GetDlgItem(remote->window, ids::kRemoteApply);
+    HWND apply = GetDlgItem(remote->window, IDC_REMOTE_APPLY);
     EXPECT_EQ(ReadText(apply), "Bevel Scale");
 
     for (int press = 0; press < 3; ++press)
@@ -69,16 +69,16 @@ TEST_F(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress
     EXPECT_EQ(ClipboardText(), kBevelDefaultsCommand);
     EXPECT_TRUE(IsWindowVisible(remote->window));
 
-    ASSERT_TRUE(app.CloseDialog(*remote, ids::kCancel));
+    ASSERT_TRUE(app.CloseDialog(*remote, IDCANCEL));
     ExpectRecalled(kBevelDefaultsCommand, "CMD: Bevel Scale");
 }
 
 TEST_F(RemoteWindowTest, EnterAppliesAndEscapeRecalls) {
-    Publish(Page::TextureSkew, ids::kTsCmd);
+    Publish(Page::TextureSkew, IDC_TS_CMD);
     const std::string command = app.Command();
     const std::optional<DialogWindow> remote = OpenRemote();
     ASSERT_TRUE(remote);
-    EXPECT_EQ(ReadText(GetDlgItem(remote->window, ids::kRemoteApply)), "Texture Skew");
+    EXPECT_EQ(ReadText(GetDlgItem(remote->window, IDC_REMOTE_APPLY)), "Texture Skew");
 
     ASSERT_TRUE(app.PressKey(KeyTarget(remote->window), VK_RETURN));
     EXPECT_TRUE(WaitUntil([&] { return editor.LogLines().size() == 1; }));

@@ -5,9 +5,9 @@
 //
 // Usage: e2e_screenshot_driver.exe OUTPUT_DIRECTORY
 
-#include "ControlIds.h"
 #include "KestrowDriver.h"
 #include "WindowQueries.h"
+#include "res/resource.h"
 
 #include <windows.h>
 
@@ -94,30 +94,30 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Kestrow did not start\n");
         return 1;
     }
-    bool ok = ClickItem(app, Page::PillarWrap, ids::kPwCmdBestScale) &&
+    bool ok = ClickItem(app, Page::PillarWrap, IDC_PW_CMD_BEST_SCALE) &&
               Shoot(app, app.Main(), directory, "pillar-wrap");
 
-    ok = ok && app.SelectTab(Page::BevelScale) && ClickItem(app, Page::BevelScale, ids::kBsCmd) &&
+    ok = ok && app.SelectTab(Page::BevelScale) && ClickItem(app, Page::BevelScale, IDC_BS_CMD) &&
          Shoot(app, app.Main(), directory, "bevel-scale");
 
     const std::pair<int, const char*> floorInputs[] = {
-        {ids::kFsTextureWidth, "256"},  {ids::kFsStretchX, "2"}, {ids::kFsLengthX, "384"},
-        {ids::kFsTextureHeight, "128"}, {ids::kFsStretchY, "1"}, {ids::kFsLengthY, "3.3"}};
+        {IDC_FS_TEXWIDTH, "256"},  {IDC_FS_STRETCH_X, "2"}, {IDC_FS_LENGTH_X, "384"},
+        {IDC_FS_TEXHEIGHT, "128"}, {IDC_FS_STRETCH_Y, "1"}, {IDC_FS_LENGTH_Y, "3.3"}};
     ok = ok && app.SelectTab(Page::FloorScale);
     for (const auto& [id, text] : floorInputs)
         ok = ok && WriteText(app.PageItem(Page::FloorScale, id), text);
-    ok = ok && ClickItem(app, Page::FloorScale, ids::kFsCmd) &&
+    ok = ok && ClickItem(app, Page::FloorScale, IDC_FS_CMD) &&
          Shoot(app, app.Main(), directory, "floor-scale");
 
     ok = ok && app.SelectTab(Page::TextureSkew) &&
-         ClickItem(app, Page::TextureSkew, ids::kTsHorzSkew) &&
-         ClickItem(app, Page::TextureSkew, ids::kTsCmd) &&
+         ClickItem(app, Page::TextureSkew, IDC_TS_HORZ_SKEW) &&
+         ClickItem(app, Page::TextureSkew, IDC_TS_CMD) &&
          Shoot(app, app.Main(), directory, "texture-skew");
 
-    const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(ids::kRemote));
+    const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(IDC_MAIN_REMOTE));
     ok = ok && remote && Shoot(app, remote->window, directory, "remote");
     if (remote)
-        app.CloseDialog(*remote, ids::kCancel);
+        app.CloseDialog(*remote, IDCANCEL);
 
     app.Kill();
     return ok ? 0 : 1;
