@@ -1,5 +1,5 @@
-#include "pages/FieldKinds.h"
 #include "ui/FieldMessages.h"
+#include "pages/FieldKinds.h"
 
 #include <cmath>
 #include <limits>
