@@ -22,8 +22,8 @@ while [ $# -gt 0 ]; do
 done
 
 scripts/install-deps.sh
-version=$(sed -n 's/.*VALUE "ProductVersion", "\(.*\)".*/\1/p' res/Kestrow.rc)
-[ -n "$version" ] || { echo "no ProductVersion in res/Kestrow.rc" >&2; exit 1; }
+version=$(kestrow_version)
+[ -n "$version" ] || { echo "no KESTROW_VERSION in res/Version.h" >&2; exit 1; }
 # Every file in the archive carries the commit's time.
 epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 946684800)}
 

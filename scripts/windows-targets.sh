@@ -11,6 +11,9 @@ kestrow_build_dir() { case $1 in x86) echo build/win32 ;; x64) echo build/win64 
 kestrow_toolchain() { case $1 in x86) echo cmake/mingw-i686.cmake ;; x64) echo cmake/mingw-x86_64.cmake ;; esac; }
 kestrow_wine_loader() { case $1 in x86) echo /usr/lib/wine/wine ;; x64) echo /usr/lib/wine/wine64 ;; esac; }
 
+# The program's version, as res/Version.h gives it (2.00-R0).
+kestrow_version() { sed -n 's/^#define KESTROW_VERSION "\(.*\)"$/\1/p' res/Version.h; }
+
 # Succeeds where the x86 build can run; otherwise says why in kestrow_no_x86_reason.
 kestrow_can_run_x86() {
   if [ "${KESTROW_64BIT_ONLY:-0}" = 1 ]; then

@@ -63,7 +63,7 @@ protected:
 
     void PublishBevel() {
         ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-        ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+        ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
         ASSERT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
     }
 
@@ -77,7 +77,7 @@ TEST_F(ApplyDeliveryTest, AHeldClipboardSendsNothingAndSaysSo) {
     ClipboardHolder holder;
     ASSERT_TRUE(holder.Hold());
 
-    EXPECT_TRUE(ClickExpectingMessages(app.MainItem(ids::kApply), {kClipboardBusy}));
+    EXPECT_TRUE(ClickExpectingMessages(app.MainItem(IDC_MAIN_APPLY), {kClipboardBusy}));
     ASSERT_TRUE(editor.Drain());
     EXPECT_TRUE(editor.LogLines().empty());
     EXPECT_EQ(ReadText(CommandLine()), "");
@@ -85,7 +85,7 @@ TEST_F(ApplyDeliveryTest, AHeldClipboardSendsNothingAndSaysSo) {
 
     holder.LetGo();
     EXPECT_EQ(ClipboardText(), kCopiedEarlier);
-    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
     ASSERT_TRUE(editor.Drain());
     EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
     EXPECT_EQ(ClipboardText(), kBevelDefaultsCommand);
@@ -93,26 +93,26 @@ TEST_F(ApplyDeliveryTest, AHeldClipboardSendsNothingAndSaysSo) {
 
 TEST_F(ApplyDeliveryTest, TheRemoteWindowSaysSoInABoxOfItsOwn) {
     PublishBevel();
-    const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(ids::kRemote));
+    const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(IDC_MAIN_REMOTE));
     ASSERT_TRUE(remote);
     ClipboardHolder holder;
     ASSERT_TRUE(holder.Hold());
 
     const std::optional<DialogWindow> box =
-        app.ClickForDialog(GetDlgItem(remote->window, ids::kRemoteApply));
+        app.ClickForDialog(GetDlgItem(remote->window, IDC_REMOTE_APPLY));
     ASSERT_TRUE(box);
     EXPECT_EQ(box->caption, kAppCaption);
     EXPECT_EQ(box->text, kClipboardBusy);
     EXPECT_EQ(GetWindow(box->window, GW_OWNER), remote->window);
-    ASSERT_TRUE(app.CloseDialog(*box, ids::kOk));
+    ASSERT_TRUE(app.CloseDialog(*box, IDOK));
     ASSERT_TRUE(editor.Drain());
     EXPECT_TRUE(editor.LogLines().empty());
 
     holder.LetGo();
-    ASSERT_TRUE(Click(GetDlgItem(remote->window, ids::kRemoteApply)));
+    ASSERT_TRUE(Click(GetDlgItem(remote->window, IDC_REMOTE_APPLY)));
     ASSERT_TRUE(editor.Drain());
     EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
-    ASSERT_TRUE(app.CloseDialog(*remote, ids::kCancel));
+    ASSERT_TRUE(app.CloseDialog(*remote, IDCANCEL));
 }
 
 TEST_F(ApplyDeliveryTest, TextLeftInTheCommandLineIsReplaced) {
@@ -120,7 +120,7 @@ TEST_F(ApplyDeliveryTest, TextLeftInTheCommandLineIsReplaced) {
     ASSERT_TRUE(WriteText(CommandLine(), "abc"));
     ASSERT_TRUE(SendWithin(CommandLine(), EM_SETSEL, 3, 3)); // the caret after the text
 
-    ASSERT_TRUE(Click(app.MainItem(ids::kApply)));
+    ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
     ASSERT_TRUE(editor.Drain());
 
     EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});

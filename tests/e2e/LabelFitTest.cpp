@@ -92,7 +92,7 @@ using LabelFitTest = KestrowTest;
 
 TEST_F(LabelFitTest, EveryLabelShowsItsWholeText) {
     const DialogFont font;
-    ASSERT_EQ(WidthOf(app.MainItem(ids::kApply)), MulDiv(50, font.BaseUnitX(), 4))
+    ASSERT_EQ(WidthOf(app.MainItem(IDC_MAIN_APPLY)), MulDiv(50, font.BaseUnitX(), 4))
         << "the measuring font is not the dialogs' font";
 
     const struct {

@@ -45,7 +45,7 @@ protected:
 
     void PublishBevel() {
         ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-        ASSERT_TRUE(Click(Page::BevelScale, ids::kBsCmd));
+        ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
         ASSERT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
     }
 
@@ -82,13 +82,13 @@ TEST_F(PageKeysTest, CtrlTabAndCtrlPageKeysSwitchAndWrapAround) {
         ASSERT_TRUE(PressChord(step.chord));
         ASSERT_TRUE(OnTab(step.tab));
         EXPECT_TRUE(NothingPending());
-        EXPECT_EQ(app.Focus(), app.MainItem(ids::kTabs)) << DescribeWindow(app.Focus());
+        EXPECT_EQ(app.Focus(), app.MainItem(IDC_MAIN_TABS)) << DescribeWindow(app.Focus());
     }
 }
 
 TEST_F(PageKeysTest, CtrlTabWorksFromInsideAPage) {
     PublishBevel();
-    HWND rise = Item(Page::BevelScale, ids::kBsRise);
+    HWND rise = Item(Page::BevelScale, IDC_BS_RISE);
     ASSERT_TRUE(app.ClickInto(rise));
     ASSERT_EQ(app.Focus(), rise);
 
@@ -96,7 +96,7 @@ TEST_F(PageKeysTest, CtrlTabWorksFromInsideAPage) {
 
     ASSERT_TRUE(OnTab(2));
     EXPECT_TRUE(NothingPending());
-    EXPECT_EQ(TextOf(Page::BevelScale, ids::kBsRise), "64");
+    EXPECT_EQ(TextOf(Page::BevelScale, IDC_BS_RISE), "64");
 }
 
 // Ctrl+Tab while a modal window is up, then the key that closes that window: by
@@ -109,7 +109,7 @@ TEST_F(PageKeysTest, NoSwitchWhileAModalWindowIsUp) {
     ASSERT_TRUE(PressChord({VK_ESCAPE}));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about->window); }));
 
-    const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(ids::kRemote));
+    const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(IDC_MAIN_REMOTE));
     ASSERT_TRUE(remote);
     ASSERT_TRUE(PressChord({VK_CONTROL, VK_NEXT}));
     ASSERT_TRUE(PressChord({VK_ESCAPE}));
@@ -120,9 +120,9 @@ TEST_F(PageKeysTest, NoSwitchWhileAModalWindowIsUp) {
     EXPECT_TRUE(IsWindowVisible(app.PageWindow(Page::BevelScale)));
     EXPECT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
 
-    ASSERT_TRUE(Type(Page::BevelScale, ids::kBsRise, "0"));
+    ASSERT_TRUE(Type(Page::BevelScale, IDC_BS_RISE, "0"));
     const std::vector<HWND> before = app.OpenDialogs();
-    ASSERT_TRUE(app.PostClick(Item(Page::BevelScale, ids::kBsCmd)));
+    ASSERT_TRUE(app.PostClick(Item(Page::BevelScale, IDC_BS_CMD)));
     const std::optional<DialogWindow> box = app.WaitForNewDialog(before);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, kExpressionRangeMessage);

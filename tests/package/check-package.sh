@@ -19,7 +19,8 @@ done
 
 # The DLLs of Windows itself that a MinGW program links against (any case).
 allowed='^(kernel32|user32|gdi32|comctl32|uxtheme|advapi32|msvcrt)\.dll$'
-version=$(sed -n 's/.*VALUE "ProductVersion", "\(.*\)".*/\1/p' res/Kestrow.rc)
+. scripts/windows-targets.sh
+version=$(kestrow_version)
 declare -A objdump=([x86]=i686-w64-mingw32-objdump [x64]=x86_64-w64-mingw32-objdump)
 declare -A format=([x86]=pei-i386 [x64]=pei-x86-64)
 for arch in x86 x64; do

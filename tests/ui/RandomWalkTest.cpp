@@ -40,11 +40,8 @@ constexpr double kDefaultShrinkSeconds = 60;
 
 // Every session of a walk starts on a fresh host; the resources are read once.
 template <class Host = ui::MemoryHost> std::unique_ptr<ui::MemoryHost> MakeHost() {
-    static const ui::DialogTemplates templates =
-        ui::LoadDialogTemplates(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH);
-    static const ui::StringTable strings =
-        ui::LoadStringTable(KESTROW_RC_PATH, KESTROW_RESOURCE_H_PATH);
-    return std::make_unique<Host>(templates, strings);
+    static const ui::Resources resources = ui::LoadResFile(KESTROW_RES_PATH);
+    return std::make_unique<Host>(resources);
 }
 
 const char* Env(const char* name) {

@@ -2,8 +2,8 @@
 
 #include "app/AboutTexts.h"
 #include "eval/Evaluator.h"
-#include "pages/NumberText.h"
 #include "tests/eval/RecordingSink.h"
+#include "ui/NumberText.h"
 
 #include <algorithm>
 #include <array>
