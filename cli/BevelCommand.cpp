@@ -3,6 +3,7 @@
 #include "cli/FieldOptions.h"
 #include "cli/FieldReader.h"
 #include "cli/OptionParser.h"
+#include "cli/PageRun.h"
 #include "cli/Subcommands.h"
 #include "pages/BevelScaleCalc.h"
 #include "pages/BevelScaleFields.h"
@@ -25,8 +26,12 @@ std::string Usage() {
            FieldOptionLine("--other-scale X", "scale of the other axis", kOtherScale) +
            OptionLine("--axis U|V",
                       "axis that receives the computed scale (" + AxisText(kApplyTo) + ")") +
+           OptionLine("--apply", "then send the command to the editor") +
+           OptionLine("--json", "print one JSON object instead") +
            "Prints the scale, then the Bevel Scale command.\n";
 }
+
+const std::string kCommandName = "Bevel Scale";
 
 constexpr int kResultDigits = 15;
 
@@ -41,22 +46,27 @@ struct BevelFields {
 
 } // namespace
 
-int RunBevelCommand(Args args, std::ostream& out, std::ostream& err) {
+int RunBevelCommand(Args args, const CliSession& session) {
     const std::string usage = Usage();
     BevelFields fields;
+    PageRun page(session);
     OptionParser parser;
+    page.AddOptions(parser);
     parser.AddValue("--width", fields.width);
     parser.AddValue("--rise", fields.rise);
     parser.AddValue("--run", fields.run);
     parser.AddValue("--textures", fields.textures);
     parser.AddValue("--other-scale", fields.otherScale);
     parser.AddValue("--axis", fields.axis);
-    if (auto status = ExitBeforeRunning(parser.Parse(args), usage, out, err)) {
+    if (auto status = ExitBeforeRunning(parser.Parse(args), usage, session.out, session.err)) {
         return *status;
     }
     const std::optional<char> axis = ParseAxis(fields.axis);
     if (!axis) {
-        return ReportUsageError("--axis takes U or V", usage, err);
+        return ReportUsageError("--axis takes U or V", usage, session.err);
+    }
+    if (auto status = page.Prepare(kCommandName)) {
+        return *status;
     }
 
     double textures = 0;
@@ -64,19 +74,25 @@ int RunBevelCommand(Args args, std::ostream& out, std::ostream& err) {
     int width = 0;
     float rise = 0;
     float run = 0;
+    RunReport report;
     // The page's order of checks.
-    if (!ReadFields(err, {{fields.textures, kTextureCount, textures},
-                          {fields.otherScale, kOtherScale, otherScale},
-                          {fields.width, kTexWidth, width},
-                          {fields.rise, kRise, rise},
-                          {fields.run, kRun, run}})) {
-        return kExitRejected;
+    const bool accepted =
+        ReadFields(report, {{"textures", fields.textures, kTextureCount, textures},
+                            {"other-scale", fields.otherScale, kOtherScale, otherScale},
+                            {"width", fields.width, kTexWidth, width},
+                            {"rise", fields.rise, kRise, rise},
+                            {"run", fields.run, kRun, run}});
+    report.inputs.push_back({"axis", std::string(1, *axis)});
+    if (accepted) {
+        const double scale = ComputeBevelScale(rise, run, width, textures);
+        report.results = {{"scale", scale}};
+        report.commands = {{kCommandName, FittedScaleCommand(*axis, scale, otherScale)}};
+        if (!page.Json()) {
+            session.out << "Scale: " << FormatGeneral(scale, kResultDigits) << '\n'
+                        << report.commands.front().text << '\n';
+        }
     }
-
-    const double scale = ComputeBevelScale(rise, run, width, textures);
-    out << "Scale: " << FormatGeneral(scale, kResultDigits) << '\n'
-        << FittedScaleCommand(*axis, scale, otherScale) << '\n';
-    return kExitOk;
+    return page.Finish(report, accepted);
 }
 
 } // namespace kestrow::cli

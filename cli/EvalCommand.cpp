@@ -1,7 +1,9 @@
 #include <string_view>
+#include <vector>
 
-#include "cli/FieldReader.h"
 #include "cli/OptionParser.h"
+#include "cli/PageRun.h"
+#include "cli/RunReport.h"
 #include "cli/Subcommands.h"
 #include "eval/Evaluator.h"
 #include "ui/NumberText.h"
@@ -9,44 +11,65 @@
 namespace kestrow::cli {
 namespace {
 
-constexpr std::string_view kUsage = R"(usage: kestrow-cli eval [--] EXPR
+constexpr std::string_view kUsage = R"(usage: kestrow-cli eval [--json] [--] EXPR
 
 Evaluates EXPR as an expression field does: numbers, ( ), + - * / %, prefix
 - + and @ (square root); every value is a 32-bit float. Prints the value with
 9 significant digits on stdout and every message the program would show on
 stderr, one per line. Exit status 1 when a message was shown.
-An EXPR that begins with '-' is taken as it is; only --help and -h are not.
+An EXPR that begins with '-' is taken as it is; only --help, -h and --json are
+not, and after -- not even those.
+  --json     print one JSON object instead (see kestrow-cli --help)
 )";
 
 // 9 significant digits tell every 32-bit float apart.
 constexpr int kFloatDigits = 9;
 
-std::optional<std::string> ExpressionArgument(Args args) {
-    if (args.size() == 2 && args[0] == "--") {
-        return args[1];
+struct EvalArgs {
+    bool help = false;
+    bool json = false;
+    std::vector<std::string> rest;
+};
+
+EvalArgs SplitEvalArgs(Args args) {
+    EvalArgs split;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--") {
+            split.rest.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
+        }
+        if (args[i] == "--help" || args[i] == "-h")
+            split.help = true;
+        else if (args[i] == "--json")
+            split.json = true;
+        else
+            split.rest.push_back(args[i]);
     }
-    if (args.size() == 1 && args[0] != "--") {
-        return args[0];
-    }
-    return std::nullopt;
+    return split;
 }
 
 } // namespace
 
-int RunEvalCommand(Args args, std::ostream& out, std::ostream& err) {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+int RunEvalCommand(Args args, const CliSession& session) {
+    const EvalArgs split = SplitEvalArgs(args);
+    if (split.help) {
+        session.out << kUsage;
         return kExitOk;
     }
-    const std::optional<std::string> expression = ExpressionArgument(args);
-    if (!expression) {
-        return ReportUsageError("eval takes one expression", kUsage, err);
+    if (split.rest.size() != 1) {
+        return ReportUsageError("eval takes one expression", kUsage, session.err);
     }
-    StreamMessageSink messages(err);
+    const std::string& expression = split.rest.front();
+    RunReport report;
+    report.inputs.push_back({"expression", expression});
+    ReportMessages messages(report);
     float value = 0;
-    EvalExpression(messages, *expression, value);
-    out << FormatGeneral(value, kFloatDigits) << '\n';
-    return messages.Count() == 0 ? kExitOk : kExitRejected;
+    EvalExpression(messages, expression, value);
+    report.results.push_back({"value", value});
+    if (!split.json)
+        session.out << FormatGeneral(value, kFloatDigits) << '\n';
+    WriteRunOutput(session, split.json, report);
+    return report.messages.empty() ? kExitOk : kExitRejected;
 }
 
 } // namespace kestrow::cli

@@ -11,11 +11,6 @@ template <class... Visitors> struct Overloaded : Visitors... { using Visitors::o
 
 } // namespace
 
-void StreamMessageSink::ShowMessage(const std::string& text) {
-    stream_ << text << '\n';
-    ++count_;
-}
-
 bool FieldRead::Read(MessageSink& messages) const {
     const auto fail = [&messages](const std::string& message) {
         messages.ShowMessage(message);
@@ -52,13 +47,19 @@ bool FieldRead::Read(MessageSink& messages) const {
                       target_);
 }
 
-bool ReadFields(std::ostream& messages, std::initializer_list<FieldRead> fields) {
-    StreamMessageSink sink(messages);
+Value FieldRead::ReadValue() const {
+    return std::visit([](const auto& t) { return Value(*t.value); }, target_);
+}
+
+bool ReadFields(RunReport& report, std::initializer_list<FieldRead> fields) {
+    ReportMessages messages(report);
+    bool accepted = true;
     for (const FieldRead& field : fields) {
-        if (!field.Read(sink))
-            return false;
+        accepted = accepted && field.Read(messages);
+        report.inputs.push_back(
+            {std::string(field.Name()), accepted ? field.ReadValue() : Value{}});
     }
-    return true;
+    return accepted;
 }
 
 } // namespace kestrow::cli

@@ -12,8 +12,13 @@ void OptionParser::AddFlag(std::string name, bool& target, bool valueWhenGiven) 
     options_.push_back({std::move(name), nullptr, &target, valueWhenGiven});
 }
 
-const OptionParser::Option* OptionParser::Find(std::string_view name) const {
-    for (const Option& option : options_) {
+void OptionParser::AddOptionalValue(std::string name, std::string& target,
+                                    std::string valueWhenBare) {
+    options_.push_back({std::move(name), &target, nullptr, true, std::move(valueWhenBare)});
+}
+
+OptionParser::Option* OptionParser::Find(std::string_view name) {
+    for (Option& option : options_) {
         if (option.name == name) {
             return &option;
         }
@@ -21,7 +26,16 @@ const OptionParser::Option* OptionParser::Find(std::string_view name) const {
     return nullptr;
 }
 
-OptionParser::Outcome OptionParser::Parse(Args args) const {
+bool OptionParser::Given(std::string_view name) const {
+    for (const Option& option : options_) {
+        if (option.name == name) {
+            return option.given;
+        }
+    }
+    return false;
+}
+
+OptionParser::Outcome OptionParser::Parse(Args args) {
     using Status = Outcome::Status;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -33,10 +47,11 @@ OptionParser::Outcome OptionParser::Parse(Args args) const {
         }
         const size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
-        const Option* option = Find(name);
+        Option* option = Find(name);
         if (option == nullptr) {
             return {Status::UsageError, "unknown option '" + std::string(name) + "'"};
         }
+        option->given = true;
         if (option->flag != nullptr) {
             if (equals != std::string_view::npos) {
                 return {Status::UsageError, "option '" + option->name + "' takes no value"};
@@ -44,6 +59,8 @@ OptionParser::Outcome OptionParser::Parse(Args args) const {
             *option->flag = option->valueWhenGiven;
         } else if (equals != std::string_view::npos) {
             *option->value = std::string(arg.substr(equals + 1));
+        } else if (option->valueWhenBare) {
+            *option->value = *option->valueWhenBare;
         } else if (i + 1 < args.size()) {
             *option->value = args[++i];
         } else {

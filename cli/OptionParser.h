@@ -17,12 +17,16 @@ class OptionParser {
 public:
     void AddValue(std::string name, std::string& target);
     void AddFlag(std::string name, bool& target, bool valueWhenGiven);
+    // "--name" alone sets `valueWhenBare`; only "--name=VALUE" gives another value.
+    void AddOptionalValue(std::string name, std::string& target, std::string valueWhenBare);
 
     struct Outcome {
         enum class Status { Parsed, HelpRequested, UsageError } status;
         std::string error; // for UsageError
     };
-    Outcome Parse(Args args) const;
+    Outcome Parse(Args args);
+    // Whether the last Parse met the option.
+    bool Given(std::string_view name) const;
 
 private:
     struct Option {
@@ -30,8 +34,11 @@ private:
         std::string* value = nullptr; // a value option
         bool* flag = nullptr;         // a flag
         bool valueWhenGiven = true;
+        // Set for a value option that may stand alone.
+        std::optional<std::string> valueWhenBare = std::nullopt;
+        bool given = false;
     };
-    const Option* Find(std::string_view name) const;
+    Option* Find(std::string_view name);
 
     std::vector<Option> options_;
 };

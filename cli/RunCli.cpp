@@ -16,12 +16,25 @@ Commands:
   bevel       Bevel Scale: scale that fits textures along a slanted face
   floor       Floor Scale: per-axis scales for a face of given extent
   skew        Texture Skew: scale command that slants a texture
+  send        deliver commands to the running editor (Windows build)
 
-Run 'kestrow-cli COMMAND --help' for a command's options.
-Exit status: 0 done, 1 an input was rejected (messages on stderr), 2 usage error.
+Run 'kestrow-cli COMMAND --help' for a command's options. The page commands
+take --apply, to send their command to the editor too, and pillar and floor
+take --candidates N, a table of their fits for 1 to N textures.
+Every command takes --json: stdout is then one JSON object, and the messages
+go in it instead of on stderr:
+  {"inputs": {NAME: VALUE, ...}, "results": {NAME: VALUE, ...},
+   "commands": [{"name": NAME, "text": COMMAND, "delivered": BOOL}, ...],
+   "messages": [MESSAGE, ...]}
+An input that was not read, or a result not computed, is null; when an input
+is rejected, "results" and "commands" are empty. "delivered" is there only when
+the run sends commands. With --candidates: an array of such objects, one per
+texture count. Usage errors stay on stderr as text.
+Exit status: 0 done, 1 an input was rejected (messages on stderr) or a delivery
+failed, 2 usage error, 3 no editor window was found.
 )";
 
-using Subcommand = int (*)(cli::Args, std::ostream&, std::ostream&);
+using Subcommand = int (*)(cli::Args, const cli::CliSession&);
 
 struct NamedSubcommand {
     std::string_view name;
@@ -31,27 +44,27 @@ struct NamedSubcommand {
 constexpr NamedSubcommand kSubcommands[] = {
     {"eval", cli::RunEvalCommand},   {"pillar", cli::RunPillarCommand},
     {"bevel", cli::RunBevelCommand}, {"floor", cli::RunFloorCommand},
-    {"skew", cli::RunSkewCommand},
+    {"skew", cli::RunSkewCommand},   {"send", cli::RunSendCommand},
 };
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, const cli::CliSession& session) {
     if (args.empty()) {
-        err << kUsage;
+        session.err << kUsage;
         return cli::kExitUsage;
     }
     const std::string& command = args.front();
     if (command == "--help" || command == "-h") {
-        out << kUsage;
+        session.out << kUsage;
         return cli::kExitOk;
     }
     for (const NamedSubcommand& subcommand : kSubcommands) {
         if (command == subcommand.name) {
-            return subcommand.run(std::span(args).subspan(1), out, err);
+            return subcommand.run(std::span(args).subspan(1), session);
         }
     }
-    err << "kestrow-cli: unknown command '" << command << "'\n\n" << kUsage;
+    session.err << "kestrow-cli: unknown command '" << command << "'\n\n" << kUsage;
     return cli::kExitUsage;
 }
 

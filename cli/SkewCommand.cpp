@@ -3,6 +3,7 @@
 #include "cli/FieldOptions.h"
 #include "cli/FieldReader.h"
 #include "cli/OptionParser.h"
+#include "cli/PageRun.h"
 #include "cli/Subcommands.h"
 #include "pages/CommandText.h"
 #include "pages/TextureSkewCalc.h"
@@ -41,9 +42,13 @@ std::string Usage() {
            FieldOptionLine("--v-run EXPR", "vertical run", kVertRun) +
            FlagLine("--v-negate, --no-v-negate", "vertical Negate box", kVertNegate, "checked",
                     "clear") +
+           OptionLine("--apply", "then send the command to the editor") +
+           OptionLine("--json", "print one JSON object instead") +
            "A checked Negate box keeps the skew term positive. All four expressions are\n"
            "checked whichever groups are on. Prints the Texture Skew command.\n";
 }
+
+const std::string kCommandName = "Texture Skew";
 
 struct SkewFields {
     bool horizontal = kHorzSkew.initial != 0;
@@ -60,10 +65,12 @@ struct SkewFields {
 
 } // namespace
 
-int RunSkewCommand(Args args, std::ostream& out, std::ostream& err) {
+int RunSkewCommand(Args args, const CliSession& session) {
     const std::string usage = Usage();
     SkewFields fields;
+    PageRun page(session);
     OptionParser parser;
+    page.AddOptions(parser);
     parser.AddFlag("--horizontal", fields.horizontal, true);
     parser.AddFlag("--no-horizontal", fields.horizontal, false);
     parser.AddFlag("--vertical", fields.vertical, true);
@@ -78,13 +85,22 @@ int RunSkewCommand(Args args, std::ostream& out, std::ostream& err) {
     parser.AddValue("--v-run", fields.vRun);
     parser.AddFlag("--v-negate", fields.vNegate, true);
     parser.AddFlag("--no-v-negate", fields.vNegate, false);
-    if (auto status = ExitBeforeRunning(parser.Parse(args), usage, out, err)) {
+    if (auto status = ExitBeforeRunning(parser.Parse(args), usage, session.out, session.err)) {
         return *status;
     }
+    if (auto status = page.Prepare(kCommandName)) {
+        return *status;
+    }
+
+    RunReport report;
+    report.inputs = {{"horizontal", fields.horizontal},
+                     {"vertical", fields.vertical},
+                     {"h-negate", fields.hNegate},
+                     {"v-negate", fields.vNegate}};
     if (!fields.horizontal && !fields.vertical) {
-        err << "kestrow-cli: skew: both groups are off, so there is no command "
-               "(turn on --horizontal or --vertical)\n";
-        return kExitRejected;
+        report.messages.push_back("kestrow-cli: skew: both groups are off, so there is no command "
+                                  "(turn on --horizontal or --vertical)");
+        return page.Finish(report, false);
     }
 
     double hScale = 0;
@@ -94,25 +110,35 @@ int RunSkewCommand(Args args, std::ostream& out, std::ostream& err) {
     float vRise = 0;
     float vRun = 0;
     // The page's order of checks.
-    if (!ReadFields(err, {{fields.hScale, kHorzScale, hScale},
-                          {fields.vScale, kVertScale, vScale},
-                          {fields.hRise, kHorzRise, hRise},
-                          {fields.hRun, kHorzRun, hRun},
-                          {fields.vRise, kVertRise, vRise},
-                          {fields.vRun, kVertRun, vRun}})) {
-        return kExitRejected;
+    const bool accepted = ReadFields(report, {{"h-scale", fields.hScale, kHorzScale, hScale},
+                                              {"v-scale", fields.vScale, kVertScale, vScale},
+                                              {"h-rise", fields.hRise, kHorzRise, hRise},
+                                              {"h-run", fields.hRun, kHorzRun, hRun},
+                                              {"v-rise", fields.vRise, kVertRise, vRise},
+                                              {"v-run", fields.vRun, kVertRun, vRun}});
+    if (accepted) {
+        // A group that is off has no results.
+        const HorzSkewResult h = ComputeHorzSkew(hScale, hRise, hRun, fields.hNegate);
+        const VertSkewResult v = ComputeVertSkew(vScale, vRise, vRun, fields.vNegate);
+        const auto ifOn = [](bool on, double value) { return on ? Value(value) : Value(); };
+        report.results = {{"uu", ifOn(fields.horizontal, h.uu)},
+                          {"uv", ifOn(fields.horizontal, h.uv)},
+                          {"vv", ifOn(fields.vertical, v.vv)},
+                          {"vu", ifOn(fields.vertical, v.vu)}};
+        std::string command;
+        if (fields.horizontal && fields.vertical) {
+            command = FullSkewCommand(h.uu, v.vv, h.uv, v.vu);
+        } else if (fields.horizontal) {
+            command = HorzSkewCommand(h.uu, h.uv);
+        } else {
+            command = VertSkewCommand(v.vv, v.vu);
+        }
+        report.commands = {{kCommandName, command}};
+        if (!page.Json()) {
+            session.out << command << '\n';
+        }
     }
-
-    const HorzSkewResult h = ComputeHorzSkew(hScale, hRise, hRun, fields.hNegate);
-    const VertSkewResult v = ComputeVertSkew(vScale, vRise, vRun, fields.vNegate);
-    if (fields.horizontal && fields.vertical) {
-        out << FullSkewCommand(h.uu, v.vv, h.uv, v.vu) << '\n';
-    } else if (fields.horizontal) {
-        out << HorzSkewCommand(h.uu, h.uv) << '\n';
-    } else {
-        out << VertSkewCommand(v.vv, v.vu) << '\n';
-    }
-    return kExitOk;
+    return page.Finish(report, accepted);
 }
 
 } // namespace kestrow::cli

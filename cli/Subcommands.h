@@ -1,22 +1,37 @@
 #pragma once
 
+#include <functional>
+#include <istream>
+#include <memory>
 #include <ostream>
 #include <span>
 #include <string>
+
+#include "cli/EditorChannel.h"
 
 namespace kestrow::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitRejected = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitNoEditor = 3;
 
 using Args = std::span<const std::string>;
 
+// Where a run reads and writes, and how it reaches the editor when asked to.
+struct CliSession {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    std::function<std::unique_ptr<EditorChannel>()> openEditor;
+};
+
 // Each takes the arguments after its own name.
-int RunEvalCommand(Args args, std::ostream& out, std::ostream& err);
-int RunPillarCommand(Args args, std::ostream& out, std::ostream& err);
-int RunBevelCommand(Args args, std::ostream& out, std::ostream& err);
-int RunFloorCommand(Args args, std::ostream& out, std::ostream& err);
-int RunSkewCommand(Args args, std::ostream& out, std::ostream& err);
+int RunEvalCommand(Args args, const CliSession& session);
+int RunPillarCommand(Args args, const CliSession& session);
+int RunBevelCommand(Args args, const CliSession& session);
+int RunFloorCommand(Args args, const CliSession& session);
+int RunSkewCommand(Args args, const CliSession& session);
+int RunSendCommand(Args args, const CliSession& session);
 
 } // namespace kestrow::cli

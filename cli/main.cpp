@@ -13,5 +13,7 @@ int _dowildcard = 0;
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return kestrow::RunCli(args, std::cout, std::cerr);
+    const kestrow::cli::CliSession session{std::cin, std::cout, std::cerr,
+                                           kestrow::cli::OpenDesktopEditor};
+    return kestrow::RunCli(args, session);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -15,11 +17,16 @@ struct CliResult {
     std::string err;
 };
 
-inline CliResult RunCliCapturing(const std::vector<std::string>& args) {
+// Runs the tool with `input` as its standard input; `openEditor` stands for the
+// editor on the desktop, none by default.
+inline CliResult RunCliCapturing(
+    const std::vector<std::string>& args, const std::string& input = {},
+    std::function<std::unique_ptr<cli::EditorChannel>()> openEditor = [] { return nullptr; }) {
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     CliResult result;
-    result.status = RunCli(args, out, err);
+    result.status = RunCli(args, cli::CliSession{in, out, err, std::move(openEditor)});
     result.out = out.str();
     result.err = err.str();
     return result;

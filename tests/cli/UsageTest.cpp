@@ -21,7 +21,7 @@ TEST(CliUsage, HelpGoesToStdout) {
         EXPECT_EQ(0, r.status) << help;
         EXPECT_EQ("", r.err) << help;
         EXPECT_EQ(0u, r.out.find("usage: kestrow-cli")) << help;
-        for (const char* command : {"eval", "pillar", "bevel", "floor", "skew"}) {
+        for (const char* command : {"eval", "pillar", "bevel", "floor", "skew", "send"}) {
             EXPECT_NE(std::string::npos, r.out.find(command)) << command;
         }
     }
@@ -58,16 +58,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SubcommandHelp{"pillar",
                        {"--width", "--sides", "--radius", "--align-to-side", "--align-to-corner",
-                        "--negate", "--no-negate", "--textures", "--other-scale", "--axis"}},
+                        "--negate", "--no-negate", "--textures", "--other-scale", "--axis",
+                        "--candidates", "--apply", "--json"}},
         SubcommandHelp{"bevel",
-                       {"--width", "--rise", "--run", "--textures", "--other-scale", "--axis"}},
-        SubcommandHelp{
-            "floor",
-            {"--width", "--height", "--stretch-x", "--stretch-y", "--length-x", "--length-y"}},
+                       {"--width", "--rise", "--run", "--textures", "--other-scale", "--axis",
+                        "--apply", "--json"}},
+        SubcommandHelp{"floor",
+                       {"--width", "--height", "--stretch-x", "--stretch-y", "--length-x",
+                        "--length-y", "--candidates", "--apply", "--json"}},
         SubcommandHelp{"skew",
                        {"--h-scale", "--horizontal", "--no-horizontal", "--vertical",
                         "--no-vertical", "--h-rise", "--h-run", "--h-negate", "--no-h-negate",
-                        "--v-scale", "--v-rise", "--v-run", "--v-negate", "--no-v-negate"}}));
+                        "--v-scale", "--v-rise", "--v-run", "--v-negate", "--no-v-negate",
+                        "--apply", "--json"}}));
 
 // The option lines are built from the pages' field tables: every range and
 // default in its place, the columns lined up.
@@ -86,6 +89,9 @@ TEST(CliUsage, HelpShowsEachFieldsRangeAndDefault) {
               "  --textures X         textures to fit around the pillar, 0.0625 to 256 (1)\n"
               "  --other-scale X      scale of the other axis, 0.03125 to 32 (1)\n"
               "  --axis U|V           axis the commands address (U)\n"
+              "  --candidates N       instead, a table of the fits for 1 to N textures\n"
+              "  --apply[=WHICH]      then send simple-pan, best-scale (default) or best-pan\n"
+              "  --json               print one JSON object instead\n"
               "Prints the five results, then the Simple Pan, Best Scale and Best Pan commands.\n",
               pillar.out);
     const CliResult skew = RunCliCapturing({"skew", "--help"});

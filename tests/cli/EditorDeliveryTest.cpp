@@ -1,0 +1,235 @@
+// send and --apply, with a stand-in for the editor: what reaches it, in which
+// order, and what the run says when a delivery fails.
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "CliRun.h"
+#include "FakeEditor.h"
+
+namespace kestrow::testing {
+namespace {
+
+using cli::SendResult;
+using Lines = std::vector<std::string>;
+
+const std::string kNoEditor =
+    "No window titled \"Unreal Log Window\" with a command line was found, so nothing was sent.\n";
+const std::string kClipboardBusy = "The command was not sent to the editor because another "
+                                   "program is holding the clipboard. Please try again.";
+
+TEST(SendCommand, DeliversArgumentsInOrderAndSkipsBlankOnes) {
+    FakeEditor editor;
+    const CliResult r = RunCliCapturing(
+        {"send", "POLY TEXPAN U=4", "", " \t", "--not-an-option", "POLY A"}, "", editor.Opener());
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ("", r.out);
+    EXPECT_EQ("", r.err);
+    EXPECT_EQ((Lines{"POLY TEXPAN U=4", "--not-an-option", "POLY A"}), editor.Sent());
+}
+
+TEST(SendCommand, ReadsStandardInputWithAnyLineEnds) {
+    FakeEditor editor;
+    const CliResult r =
+        RunCliCapturing({"send", "-"}, "A 1\r\n\r\nB 2\n   \nC 3\rD 4\n\nE 5", editor.Opener());
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ("", r.err);
+    EXPECT_EQ((Lines{"A 1", "B 2", "C 3", "D 4", "E 5"}), editor.Sent());
+}
+
+// The line a failure names is the line of the input, blank lines counted.
+TEST(SendCommand, StopsAtTheFirstFailureAndNamesItsLine) {
+    struct Case {
+        SendResult failure;
+        std::string reason;
+    };
+    for (const Case& c : {
+             Case{SendResult::ClipboardBusy, kClipboardBusy},
+             Case{SendResult::NotTaken,
+                  "The command was sent, but the editor did not take it within 60 seconds."},
+             Case{SendResult::NotResponding,
+                  "The editor did not answer within 60 seconds, so nothing was sent."},
+             // The editor went away after the first delivery.
+             Case{SendResult::NoEditor, kNoEditor.substr(0, kNoEditor.size() - 1)},
+         }) {
+        FakeEditor editor({SendResult::Taken, c.failure});
+        const CliResult r = RunCliCapturing({"send", "-"}, "A 1\n\nB 2\nC 3\n", editor.Opener());
+        EXPECT_EQ(1, r.status) << c.reason;
+        EXPECT_EQ("Stopped at line 3 (\"B 2\"), after 1 delivered: " + c.reason + "\n", r.err);
+        EXPECT_EQ((Lines{"A 1", "B 2"}), editor.Sent());
+    }
+}
+
+TEST(SendCommand, NoEditorBeforeAnythingWasSentIsStatus3) {
+    FakeEditor editor({SendResult::NoEditor});
+    const CliResult r = RunCliCapturing({"send", "", "POLY A", "POLY B"}, "", editor.Opener());
+    EXPECT_EQ(3, r.status);
+    EXPECT_EQ(kNoEditor, r.err);
+    EXPECT_EQ(Lines{"POLY A"}, editor.Sent());
+}
+
+TEST(SendCommand, ReportsAsJson) {
+    FakeEditor editor({SendResult::Taken, SendResult::ClipboardBusy});
+    const CliResult r =
+        RunCliCapturing({"send", "--json", "-"}, "POLY \"A\"\nPOLY B\nPOLY C\n", editor.Opener());
+    EXPECT_EQ(1, r.status);
+    EXPECT_EQ("", r.err);
+    EXPECT_EQ("{\"inputs\":{\"source\":\"standard input\"},\"results\":{\"delivered\":1},"
+              "\"commands\":[{\"name\":\"line 1\",\"text\":\"POLY \\\"A\\\"\",\"delivered\":true},"
+              "{\"name\":\"line 2\",\"text\":\"POLY B\",\"delivered\":false}],"
+              "\"messages\":[\"Stopped at line 2 (\\\"POLY B\\\"), after 1 delivered: " +
+                  kClipboardBusy + "\"]}\n",
+              r.out);
+}
+
+TEST(SendCommand, UsageErrorsSendNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;
+    };
+    for (const Case& c : {
+             Case{{"send"}, "send takes the commands, or - to read them from standard input"},
+             Case{{"send", "--json", "--"},
+                  "send takes the commands, or - to read them from standard input"},
+             Case{{"send", "--jsn", "POLY A"}, "unknown option '--jsn'"},
+             Case{{"send", "POLY A", "POLY B\nPOLY C"},
+                  "a command holds a line break: give each as its own argument"},
+         }) {
+        FakeEditor editor;
+        const CliResult r = RunCliCapturing(c.args, "", editor.Opener());
+        EXPECT_EQ(2, r.status) << c.error;
+        EXPECT_EQ(0u, r.err.find("kestrow-cli: " + c.error + "\n\nusage: kestrow-cli send"))
+            << r.err;
+        EXPECT_EQ(0, editor.Opened()) << c.error;
+    }
+}
+
+// A build without a window system says so before it prints or reads anything.
+TEST(SendCommand, WithoutAnEditorToReachSaysItNeedsTheWindowsBuild) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"send", "POLY A"},
+                                                 {"send", "-"},
+                                                 {"pillar", "--apply"},
+                                                 {"bevel", "--apply", "--json"},
+                                                 {"skew", "--apply"}}) {
+        const CliResult r = RunCliCapturing(args, "POLY A\n");
+        EXPECT_EQ(2, r.status) << JoinArgs(args);
+        EXPECT_EQ("", r.out) << JoinArgs(args);
+        EXPECT_EQ("kestrow-cli: sending commands to the editor needs the Windows build of "
+                  "kestrow-cli (kestrow-cli.exe; on Linux run it under Wine, in the editor's "
+                  "prefix)\n",
+                  r.err)
+            << JoinArgs(args);
+    }
+}
+
+struct ApplyCase {
+    std::vector<std::string> args;
+    std::string sent;
+};
+
+void PrintTo(const ApplyCase& c, std::ostream* os) {
+    *os << JoinArgs(c.args);
+}
+
+class ApplyOption : public ::testing::TestWithParam<ApplyCase> {};
+
+// The page prints as it would without --apply, then its command goes to the editor.
+TEST_P(ApplyOption, PrintsThenDeliversThePagesCommand) {
+    const ApplyCase& c = GetParam();
+    FakeEditor editor;
+    std::vector<std::string> plain;
+    for (const std::string& arg : c.args) {
+        if (!arg.starts_with("--apply"))
+            plain.push_back(arg);
+    }
+    const CliResult r = RunCliCapturing(c.args, "", editor.Opener());
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(RunCliCapturing(plain).out, r.out);
+    EXPECT_EQ("", r.err);
+    EXPECT_EQ(Lines{c.sent}, editor.Sent());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ApplyOption,
+    ::testing::Values(ApplyCase{{"pillar", "--apply"}, "POLY TEXSCALE UU=0.603553 VV=1.000000"},
+                      ApplyCase{{"pillar", "--apply=best-scale"},
+                                "POLY TEXSCALE UU=0.603553 VV=1.000000"},
+                      ApplyCase{{"pillar", "--apply=simple-pan"}, "POLY TEXPAN U=-27"},
+                      ApplyCase{{"pillar", "--apply=best-pan", "--axis", "V"}, "POLY TEXPAN V=-16"},
+                      ApplyCase{{"bevel", "--rise", "3*16", "--width", "64", "--apply"},
+                                "POLY TEXSCALE UU=1.000000 VV=0.800000"},
+                      ApplyCase{{"floor", "--apply"}, "POLY TEXSCALE UU=0.500000 VV=0.500000"},
+                      ApplyCase{{"skew", "--apply", "--horizontal"},
+                                "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000"}));
+
+TEST(ApplyOption, ARejectedFieldSendsNothing) {
+    FakeEditor editor;
+    const CliResult r = RunCliCapturing({"bevel", "--rise", "0", "--apply"}, "", editor.Opener());
+    EXPECT_EQ(1, r.status);
+    EXPECT_EQ("Please enter an integer expression from 1 to 65535\n", r.err);
+    EXPECT_TRUE(editor.Sent().empty());
+}
+
+TEST(ApplyOption, FailedDeliveriesAfterTheOutput) {
+    struct Case {
+        SendResult answer;
+        int status;
+        std::string err;
+    };
+    for (const Case& c : {Case{SendResult::NoEditor, 3, kNoEditor},
+                          Case{SendResult::ClipboardBusy, 1, kClipboardBusy + "\n"}}) {
+        FakeEditor editor({c.answer});
+        const CliResult r = RunCliCapturing({"floor", "--apply"}, "", editor.Opener());
+        EXPECT_EQ(c.status, r.status);
+        EXPECT_EQ("POLY TEXSCALE UU=0.500000 VV=0.500000\n", r.out);
+        EXPECT_EQ(c.err, r.err);
+    }
+}
+
+TEST(ApplyOption, JsonSaysWhichCommandWasDelivered) {
+    FakeEditor editor;
+    const CliResult r =
+        RunCliCapturing({"pillar", "--json", "--apply=best-pan"}, "", editor.Opener());
+    EXPECT_EQ(0, r.status);
+    EXPECT_NE(std::string::npos,
+              r.out.find("\"commands\":[{\"name\":\"Simple Pan\",\"text\":\"POLY TEXPAN "
+                         "U=-27\",\"delivered\":false},{\"name\":\"Best Scale\",\"text\":\"POLY "
+                         "TEXSCALE UU=0.603553 VV=1.000000\",\"delivered\":false},{\"name\":"
+                         "\"Best Pan\",\"text\":\"POLY TEXPAN U=-16\",\"delivered\":true}]"))
+        << r.out;
+
+    FakeEditor absent({SendResult::NoEditor});
+    const CliResult missing = RunCliCapturing({"floor", "--json", "--apply"}, "", absent.Opener());
+    EXPECT_EQ(3, missing.status);
+    EXPECT_EQ("", missing.err);
+    EXPECT_NE(std::string::npos,
+              missing.out.find("\"delivered\":false}],\"messages\":[\"No window titled "
+                               "\\\"Unreal Log Window\\\" with a command line was found, so "
+                               "nothing was sent.\"]}\n"))
+        << missing.out;
+}
+
+TEST(ApplyOption, UsageErrors) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;
+    };
+    for (const Case& c : {
+             Case{{"pillar", "--apply=all"}, "--apply takes simple-pan, best-scale or best-pan"},
+             Case{{"pillar", "--apply="}, "--apply takes simple-pan, best-scale or best-pan"},
+             Case{{"bevel", "--apply=yes"}, "option '--apply' takes no value"},
+             Case{{"pillar", "--candidates", "4", "--apply"},
+                  "--candidates goes without --textures and --apply"},
+         }) {
+        FakeEditor editor;
+        const CliResult r = RunCliCapturing(c.args, "", editor.Opener());
+        EXPECT_EQ(2, r.status) << c.error;
+        EXPECT_EQ(0u, r.err.find("kestrow-cli: " + c.error + "\n")) << r.err;
+        EXPECT_EQ(0, editor.Opened());
+    }
+}
+
+} // namespace
+} // namespace kestrow::testing

@@ -1,0 +1,94 @@
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "cli/JsonWriter.h"
+
+namespace kestrow::testing {
+namespace {
+
+using cli::JsonWriter;
+
+std::string StringText(std::string_view text) {
+    JsonWriter json;
+    json.String(text);
+    return json.Text();
+}
+
+TEST(JsonWriter, EscapesStrings) {
+    struct Case {
+        std::string in;
+        std::string out;
+    };
+    for (const Case& c : {
+             Case{"POLY TEXPAN U=4", "\"POLY TEXPAN U=4\""},
+             Case{"say \"hi\" \\ there", "\"say \\\"hi\\\" \\\\ there\""},
+             Case{"\b\f\n\r\t", "\"\\b\\f\\n\\r\\t\""},
+             Case{std::string("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\x7f\""},
+             Case{std::string("a\0b", 3), "\"a\\u0000b\""},
+             // Well-formed UTF-8 passes as it is: 2, 3 and 4 bytes.
+             Case{"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80",
+                  "\"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\""},
+             // Stray bytes: Latin-1, a lone continuation, an overlong form, a
+             // surrogate, beyond U+10FFFF, a sequence cut short.
+             Case{"caf\xe9", "\"caf\\ufffd\""},
+             Case{"\x80x", "\"\\ufffdx\""},
+             Case{"\xc0\xaf", "\"\\ufffd\\ufffd\""},
+             Case{"\xed\xa0\x80", "\"\\ufffd\\ufffd\\ufffd\""},
+             Case{"\xf4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},
+             Case{"\xe2\x82", "\"\\ufffd\\ufffd\""},
+         }) {
+        EXPECT_EQ(c.out, StringText(c.in)) << c.in;
+    }
+}
+
+TEST(JsonWriter, NumbersReadBackExactly) {
+    struct Case {
+        double value;
+        std::string text;
+    };
+    for (const Case& c :
+         {Case{0.1, "0.1"}, Case{1.6568542497326737, "1.6568542497326737"}, Case{-0.0, "-0"},
+          Case{212, "212"}, Case{6.743495761743047e-07, "6.743495761743047e-07"},
+          Case{std::numeric_limits<double>::infinity(), "null"}, Case{std::nan(""), "null"}}) {
+        JsonWriter json;
+        json.Number(c.value);
+        EXPECT_EQ(c.text, json.Text());
+    }
+    // A 32-bit float with the fewest digits that give back that float.
+    JsonWriter json;
+    json.BeginArray();
+    json.Number(3.2f);
+    json.Number(0.9f);
+    json.Number(std::numeric_limits<float>::infinity());
+    json.Integer(-27);
+    json.EndArray();
+    EXPECT_EQ("[3.2,0.9,null,-27]", json.Text());
+}
+
+TEST(JsonWriter, SeparatesNestedValues) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("a");
+    json.BeginArray();
+    json.BeginObject();
+    json.EndObject();
+    json.BeginArray();
+    json.EndArray();
+    json.Bool(true);
+    json.EndArray();
+    json.Key("b");
+    json.Null();
+    json.Key("c");
+    json.BeginObject();
+    json.Key("d");
+    json.Bool(false);
+    json.EndObject();
+    json.EndObject();
+    EXPECT_EQ("{\"a\":[{},[],true],\"b\":null,\"c\":{\"d\":false}}", json.Text());
+}
+
+} // namespace
+} // namespace kestrow::testing
