@@ -45,8 +45,8 @@ TEST_F(CliSendTest, ABurstFromStandardInputKeepsItsOrder) {
     Lines sent;
     std::string input;
     for (int i = 1; i <= 20; ++i) {
-        sent.push_back("POLY TEXPAN U=" + std::to_string(i));
-        input += sent.back() + (i % 7 == 0 ? "\r\n\r\n" : "\n");
+        sent.push_back(std::string("POLY TEXPAN U=").append(std::to_string(i)));
+        input.append(sent.back()).append(i % 7 == 0 ? "\r\n\r\n" : "\n");
     }
 
     const std::optional<CliOutcome> run = RunKestrowCli("send -", input);
