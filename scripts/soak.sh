@@ -7,7 +7,7 @@
 # Usage: scripts/soak.sh [steps] [fuzz-seconds]    (defaults 1000000 and 3600)
 #
 # The walk is the test run's bounded walk (RandomWalk.EveryStepKeepsWhatMustAlwaysHold
-# in tests/ui), lengthened through its environment:
+# in tests/walk), lengthened through its environment:
 #   KESTROW_WALK_STEPS           steps to take (set from the first argument here)
 #   KESTROW_WALK_SEED            a number, or "random" (the default here); the seed
 #                                is printed, and the same seed and steps replay a walk
@@ -29,7 +29,7 @@ cmake -S "$repo" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTROW_SANITIZE
 cmake --build "$asan" --target ui_walk_tests
 walk_status=0
 KESTROW_WALK_STEPS="$steps" KESTROW_WALK_SEED="${KESTROW_WALK_SEED:-random}" \
-  "$asan/tests/ui/ui_walk_tests" --gtest_filter='RandomWalk.EveryStepKeepsWhatMustAlwaysHold' \
+  "$asan/tests/walk/ui_walk_tests" --gtest_filter='RandomWalk.EveryStepKeepsWhatMustAlwaysHold' \
   >"$logs/walk.log" 2>&1 || walk_status=$?
 walk_counts=$(grep -m1 '^random walk:' "$logs/walk.log" || echo "random walk: no counts (see $logs/walk.log)")
 if [ "$walk_status" -ne 0 ]; then

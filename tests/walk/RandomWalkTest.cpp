@@ -4,7 +4,7 @@
 //   KESTROW_WALK_SEED            a number, or "random" (default 1)
 //   KESTROW_WALK_SHRINK_SECONDS  time to spend shortening a failing walk (default 60)
 // scripts/soak.sh runs a million steps this way.
-#include "walk/Walker.h"
+#include "Walker.h"
 
 #include "res/resource.h"
 #include "ui/memory/MemoryHost.h"
