@@ -15,17 +15,20 @@ bool RunModalLoop(const Win32DialogWindow& window) {
         }
         if (got == -1)
             return false;
-        HWND dialog = window.Handle();
-        if (RouteDialogKey(msg, dialog))
-            continue;
-        // Tab and the arrow keys move through the dialog, into its pages too
-        // (their templates carry DS_CONTROL).
-        if (!IsDialogMessageA(dialog, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        DispatchModalMessage(msg, window.Handle());
     }
     return true;
+}
+
+void DispatchModalMessage(MSG& msg, HWND dialog) {
+    if (RouteDialogKey(msg, dialog))
+        return;
+    // Tab and the arrow keys move through the dialog, into its pages too (their
+    // templates carry DS_CONTROL).
+    if (!IsDialogMessageA(dialog, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 } // namespace ui

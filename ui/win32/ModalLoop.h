@@ -11,4 +11,8 @@ class Win32DialogWindow;
 // result is then false.
 bool RunModalLoop(const Win32DialogWindow& window);
 
+// What the loop does with one message while the dialog runs: our own dialog keys
+// first, then the dialog manager's navigation, else the window it is for.
+void DispatchModalMessage(MSG& msg, HWND dialog);
+
 } // namespace ui

@@ -42,6 +42,20 @@ Win32DialogWindow::~Win32DialogWindow() {
     Destroy();
 }
 
+void Win32DialogWindow::DisableOwner() {
+    if (m_owner == nullptr || !IsWindowEnabled(m_owner))
+        return;
+    EnableWindow(m_owner, FALSE);
+    m_ownerDisabled = true;
+}
+
+void Win32DialogWindow::EnableOwner() {
+    if (!m_ownerDisabled)
+        return;
+    m_ownerDisabled = false;
+    EnableWindow(m_owner, TRUE);
+}
+
 void Win32DialogWindow::Destroy() {
     HWND hwnd = m_hwnd;
     if (hwnd == nullptr)
@@ -167,6 +181,14 @@ void Win32DialogWindow::EndDialog(int result) {
     }
     m_ended = true;
     m_endCode = result;
+    // As the platform's EndDialog: the dialog hides at once, its owner enabled
+    // first so that activation goes back to it and not to another program.
+    const bool wasActive = m_hwnd != nullptr && GetActiveWindow() == m_hwnd;
+    EnableOwner();
+    SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (wasActive && m_owner != nullptr)
+        SetActiveWindow(m_owner);
     // Wakes the modal loop should it be waiting in GetMessage.
     PostMessageA(m_hwnd, WM_NULL, 0, 0);
 }

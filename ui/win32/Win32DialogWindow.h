@@ -26,6 +26,11 @@ public:
     bool HasEnded() const { return m_ended; }
     int EndCode() const { return m_endCode; }
 
+    // A modal dialog's owner is disabled while it runs and enabled again as it
+    // ends, in EndDialog or, without one, when the run stops.
+    void DisableOwner();
+    void EnableOwner();
+
     void AttachHandle(HWND hwnd) { m_hwnd = hwnd; }
     // The window went away under us (its parent was destroyed).
     void ForgetHandle() { m_hwnd = nullptr; }
@@ -59,6 +64,7 @@ private:
     Kind m_kind;
     HWND m_owner;
     HWND m_hwnd = nullptr;
+    bool m_ownerDisabled = false;
     bool m_ended = false;
     int m_endCode = 0;
 };

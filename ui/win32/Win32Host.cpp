@@ -43,11 +43,8 @@ HWND Win32Host::CreateDialogWindow(CDialog& dialog, HWND parentOrOwner) {
 
 int Win32Host::RunModal(CDialog& dialog, CDialog* owner) {
     HWND ownerWindow = TopLevelOwner(owner);
-    bool disabledOwner = ownerWindow != nullptr && IsWindowEnabled(ownerWindow);
-    if (disabledOwner)
-        EnableWindow(ownerWindow, FALSE);
-
     Win32DialogWindow window(Win32DialogWindow::Kind::Modal, ownerWindow);
+    window.DisableOwner();
     dialog.AttachWindow(&window);
     int result = kNoEndCode;
     if (CreateDialogWindow(dialog, ownerWindow) != nullptr) {
@@ -60,8 +57,7 @@ int Win32Host::RunModal(CDialog& dialog, CDialog* owner) {
 
     // The owner is enabled again before the dialog goes, so that activation
     // returns to it and not to some other program's window.
-    if (disabledOwner)
-        EnableWindow(ownerWindow, TRUE);
+    window.EnableOwner();
     window.Destroy();
     dialog.AttachWindow(nullptr);
     return result;
