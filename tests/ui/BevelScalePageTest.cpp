@@ -1,4 +1,4 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
@@ -17,19 +17,19 @@ struct BevelInputs {
     int applyTo;
 };
 
-class BevelScalePageTest : public MemoryHostTest {
+class BevelScalePageTest : public UiTest {
 protected:
     // Shows the page, types the inputs and presses Cmd.
     void PressCmd(CMainDlg& dlg, const BevelInputs& in) {
         CBevelScalePage& page = *dlg.BevelScalePage();
-        host.SelectTab(dlg, IDC_MAIN_TABS, kTabBevel);
-        host.Type(page, IDC_BS_TEXWIDTH, in.width);
-        host.Type(page, IDC_BS_RISE, in.rise);
-        host.Type(page, IDC_BS_RUN, in.run);
-        host.Type(page, IDC_BS_TEXCOUNT, in.textures);
-        host.Type(page, IDC_BS_OTHER_SCALE, in.otherScale);
-        host.Click(page, in.applyTo == 0 ? IDC_BS_APPLY_U : IDC_BS_APPLY_V);
-        host.Click(page, IDC_BS_CMD);
+        driver.SelectTab(dlg, IDC_MAIN_TABS, kTabBevel);
+        driver.Type(page, IDC_BS_TEXWIDTH, in.width);
+        driver.Type(page, IDC_BS_RISE, in.rise);
+        driver.Type(page, IDC_BS_RUN, in.run);
+        driver.Type(page, IDC_BS_TEXCOUNT, in.textures);
+        driver.Type(page, IDC_BS_OTHER_SCALE, in.otherScale);
+        driver.Click(page, in.applyTo == 0 ? IDC_BS_APPLY_U : IDC_BS_APPLY_V);
+        driver.Click(page, IDC_BS_CMD);
     }
 };
 
@@ -53,31 +53,32 @@ TEST_F(BevelScalePageTest, WorkedExamplesPublishTheirCommands) {
          0.500381324318,
          "POLY TEXSCALE UU=1.000000 VV=1.998476"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.command);
-        RunMainWindow([&](CMainDlg& dlg) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.command);
+            driver.ClearMessageBoxes();
             PressCmd(dlg, c.in);
-            auto shown = kestrow::ParseNumberText(host.Text(*dlg.BevelScalePage(), IDC_BS_SCALE));
+            auto shown = kestrow::ParseNumberText(driver.Text(*dlg.BevelScalePage(), IDC_BS_SCALE));
             ASSERT_TRUE(shown.has_value());
             EXPECT_NEAR(*shown / c.scale, 1.0, 1e-11);
-            EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), c.command);
-            EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
-            EXPECT_TRUE(host.MessageBoxes().empty());
-        });
-    }
+            EXPECT_EQ(driver.Text(dlg, IDC_MAIN_COMMAND), c.command);
+            EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
+            EXPECT_TRUE(driver.MessageBoxes().empty());
+        }
+    });
 }
 
 TEST_F(BevelScalePageTest, StartsWithVScaleSelectedAndDefaults) {
     RunMainWindow([&](CMainDlg& dlg) {
         const CBevelScalePage& page = *dlg.BevelScalePage();
-        EXPECT_FALSE(host.IsChecked(page, IDC_BS_APPLY_U));
-        EXPECT_TRUE(host.IsChecked(page, IDC_BS_APPLY_V));
-        EXPECT_EQ(host.Text(page, IDC_BS_TEXWIDTH), "128");
-        EXPECT_EQ(host.Text(page, IDC_BS_RISE), "64");
-        EXPECT_EQ(host.Text(page, IDC_BS_RUN), "64");
-        EXPECT_EQ(host.Text(page, IDC_BS_TEXCOUNT), "1");
-        EXPECT_EQ(host.Text(page, IDC_BS_OTHER_SCALE), "1");
-        EXPECT_EQ(host.Text(page, IDC_BS_SCALE), "0");
+        EXPECT_FALSE(driver.IsChecked(page, IDC_BS_APPLY_U));
+        EXPECT_TRUE(driver.IsChecked(page, IDC_BS_APPLY_V));
+        EXPECT_EQ(driver.Text(page, IDC_BS_TEXWIDTH), "128");
+        EXPECT_EQ(driver.Text(page, IDC_BS_RISE), "64");
+        EXPECT_EQ(driver.Text(page, IDC_BS_RUN), "64");
+        EXPECT_EQ(driver.Text(page, IDC_BS_TEXCOUNT), "1");
+        EXPECT_EQ(driver.Text(page, IDC_BS_OTHER_SCALE), "1");
+        EXPECT_EQ(driver.Text(page, IDC_BS_SCALE), "0");
     });
 }
 
@@ -113,36 +114,36 @@ TEST_F(BevelScalePageTest, ChecksStopAtTheFirstFailingField) {
         {{"128", "64", "65536", "1", "1", 1}, {kRangeMessage}, IDC_BS_RUN},
         {{"128", "64", "(2+3", "1", "1", 1}, {"Mismatched brackets.", kRangeMessage}, IDC_BS_RUN},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.messages.front() + " rise=" + c.in.rise + " run=" + c.in.run);
-        RunMainWindow([&](CMainDlg& dlg) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.messages.front() + " rise=" + c.in.rise + " run=" + c.in.run);
             CBevelScalePage& page = *dlg.BevelScalePage();
-            host.ClearMessageBoxes();
+            driver.ClearMessageBoxes();
             PressCmd(dlg, {"128", "64", "64", "1", "1", 1});
-            ASSERT_EQ(host.Text(page, IDC_BS_SCALE), "0.707106781186548");
+            ASSERT_EQ(driver.Text(page, IDC_BS_SCALE), "0.707106781186548");
 
             PressCmd(dlg, c.in);
-            EXPECT_EQ(host.MessageTexts(), c.messages);
-            EXPECT_EQ(host.FocusDialog(), &page);
-            EXPECT_EQ(host.FocusId(), c.focus);
-            EXPECT_TRUE(host.IsTextSelected(page, c.focus));
-            EXPECT_EQ(host.Text(page, IDC_BS_SCALE), "0.707106781186548");
-            EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: ( None )");
-            EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "");
-        });
-    }
+            EXPECT_EQ(driver.MessageTexts(), c.messages);
+            EXPECT_EQ(driver.FocusDialog(), &page);
+            EXPECT_EQ(driver.FocusId(), c.focus);
+            EXPECT_TRUE(driver.IsTextSelected(page, c.focus));
+            EXPECT_EQ(driver.Text(page, IDC_BS_SCALE), "0.707106781186548");
+            EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: ( None )");
+            EXPECT_EQ(driver.Text(dlg, IDC_MAIN_COMMAND), "");
+        }
+    });
 }
 
-TEST_F(BevelScalePageTest, MessagesAreOwnedByTheRightWindow) {
+// The evaluator's messages and the page's range message alike are boxes over the
+// main window: a page, a child window, cannot own one.
+TEST_F(BevelScalePageTest, MessageBoxesBelongToTheMainWindow) {
     RunMainWindow([&](CMainDlg& dlg) {
         PressCmd(dlg, {"128", "abc", "64", "1", "1", 1});
-        ASSERT_EQ(host.MessageBoxes().size(), 3u);
-        // The evaluator's messages belong to the main window, the range message to the page.
-        EXPECT_EQ(host.MessageBoxes()[0].owner, &dlg);
-        EXPECT_EQ(host.MessageBoxes()[1].owner, &dlg);
-        EXPECT_EQ(host.MessageBoxes()[2].owner, dlg.BevelScalePage());
-        for (const auto& box : host.MessageBoxes())
+        ASSERT_EQ(driver.MessageBoxes().size(), 3u);
+        for (const auto& box : driver.MessageBoxes()) {
+            EXPECT_EQ(box.owner, &dlg);
             EXPECT_EQ(box.caption, "Kestrow");
+        }
     });
 }
 
@@ -150,13 +151,13 @@ TEST_F(BevelScalePageTest, InputsAreWrittenBackInTheNumberFormat) {
     RunMainWindow([&](CMainDlg& dlg) {
         const CBevelScalePage& page = *dlg.BevelScalePage();
         PressCmd(dlg, {" 0128", "2x3", "2*2", "1.50", "0.50", 0});
-        EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"Unrecognized Operator"}));
-        EXPECT_EQ(host.Text(page, IDC_BS_TEXWIDTH), "128");
-        EXPECT_EQ(host.Text(page, IDC_BS_TEXCOUNT), "1.5");
-        EXPECT_EQ(host.Text(page, IDC_BS_OTHER_SCALE), "0.5");
-        EXPECT_EQ(host.Text(page, IDC_BS_RISE), "2x3");
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{"Unrecognized Operator"}));
+        EXPECT_EQ(driver.Text(page, IDC_BS_TEXWIDTH), "128");
+        EXPECT_EQ(driver.Text(page, IDC_BS_TEXCOUNT), "1.5");
+        EXPECT_EQ(driver.Text(page, IDC_BS_OTHER_SCALE), "0.5");
+        EXPECT_EQ(driver.Text(page, IDC_BS_RISE), "2x3");
         // Rise 2 (the value before the fault) and run 4 over 1.5 textures of 128.
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXSCALE UU=42.932505 VV=2.000000");
+        EXPECT_EQ(driver.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXSCALE UU=42.932505 VV=2.000000");
     });
 }
 

@@ -1,4 +1,4 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "res/resource.h"
 #include "ui/DataExchange.h"
@@ -33,13 +33,19 @@ protected:
     }
 };
 
-class DataExchangeTest : public MemoryHostTest {
+// The dialog lies over a small modal window, shown, as a page lies over the main
+// window; one dialog serves a whole table.
+class DataExchangeTest : public UiTest {
 protected:
     template <class Body> void WithDialog(Body body) {
-        ExchangeDialog dlg;
-        host.ClearMessageBoxes();
-        host.OnNextModal([&](CDialog&) { body(dlg); });
-        dlg.DoModal();
+        CDialog owner(IDD_ABOUTBOX);
+        driver.OnNextModal([&](CDialog&) {
+            ExchangeDialog dlg;
+            ASSERT_TRUE(dlg.Create(IDD_BEVEL_SCALE, &owner));
+            dlg.ShowWindow(ui::ShowCommand::Show);
+            body(dlg);
+        });
+        owner.DoModal();
     }
 };
 
@@ -63,26 +69,27 @@ TEST_F(DataExchangeTest, IntegerFields) {
         {"2147483648", std::nullopt, "Please enter an integer."},
         {"4 4", std::nullopt, "Please enter an integer."},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        WithDialog([&](ExchangeDialog& dlg) {
-            host.Type(dlg, IDC_BS_TEXWIDTH, c.text);
-            if (!c.value)
-                host.Type(dlg, IDC_BS_TEXCOUNT, "x"); // would fail too, but is never reached
+    WithDialog([&](ExchangeDialog& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            driver.ClearMessageBoxes();
+            driver.Type(dlg, IDC_BS_TEXWIDTH, c.text);
+            // A bad count would fail too, but is never reached.
+            driver.Type(dlg, IDC_BS_TEXCOUNT, c.value ? "1" : "x");
             dlg.m_dCount = 7.0;
             bool ok = dlg.UpdateData(true);
             if (c.value) {
                 EXPECT_TRUE(ok);
                 EXPECT_EQ(dlg.m_nWidth, *c.value);
-                return;
+                continue;
             }
             EXPECT_FALSE(ok);
-            EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{c.message});
-            EXPECT_EQ(host.FocusId(), IDC_BS_TEXWIDTH);
-            EXPECT_TRUE(host.IsTextSelected(dlg, IDC_BS_TEXWIDTH));
+            EXPECT_EQ(driver.MessageTexts(), std::vector<std::string>{c.message});
+            EXPECT_EQ(driver.FocusId(), IDC_BS_TEXWIDTH);
+            EXPECT_TRUE(driver.IsTextSelected(dlg, IDC_BS_TEXWIDTH));
             EXPECT_EQ(dlg.m_dCount, 7.0); // later fields are not read
-        });
-    }
+        }
+    });
 }
 
 TEST_F(DataExchangeTest, NumberFields) {
@@ -106,21 +113,22 @@ TEST_F(DataExchangeTest, NumberFields) {
         {"0x10", std::nullopt, "Please enter a number."},
         {"1,5", std::nullopt, "Please enter a number."},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        WithDialog([&](ExchangeDialog& dlg) {
-            host.Type(dlg, IDC_BS_TEXCOUNT, c.text);
+    WithDialog([&](ExchangeDialog& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            driver.ClearMessageBoxes();
+            driver.Type(dlg, IDC_BS_TEXCOUNT, c.text);
             bool ok = dlg.UpdateData(true);
             EXPECT_EQ(ok, c.value.has_value());
             if (c.value) {
                 EXPECT_EQ(dlg.m_dCount, *c.value);
-                EXPECT_TRUE(host.MessageBoxes().empty());
+                EXPECT_TRUE(driver.MessageBoxes().empty());
             } else {
-                EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{c.message});
-                EXPECT_EQ(host.FocusId(), IDC_BS_TEXCOUNT);
+                EXPECT_EQ(driver.MessageTexts(), std::vector<std::string>{c.message});
+                EXPECT_EQ(driver.FocusId(), IDC_BS_TEXCOUNT);
             }
-        });
-    }
+        }
+    });
 }
 
 TEST_F(DataExchangeTest, WritesNumbersWithFifteenSignificantDigits) {
@@ -136,24 +144,24 @@ TEST_F(DataExchangeTest, WritesNumbersWithFifteenSignificantDigits) {
         for (auto [value, text] : cases) {
             dlg.m_dPlain = value;
             dlg.UpdateData(false);
-            EXPECT_EQ(host.Text(dlg, IDC_BS_SCALE), text);
+            EXPECT_EQ(driver.Text(dlg, IDC_BS_SCALE), text);
         }
     });
 }
 
 TEST_F(DataExchangeTest, RadioGroupAndTextRoundTrip) {
     WithDialog([&](ExchangeDialog& dlg) {
-        EXPECT_TRUE(host.IsChecked(dlg, IDC_BS_APPLY_V));
-        EXPECT_EQ(host.Text(dlg, IDC_BS_RISE), "64");
-        host.Click(dlg, IDC_BS_APPLY_U);
-        host.Type(dlg, IDC_BS_RISE, " 3 * 16 ");
+        EXPECT_TRUE(driver.IsChecked(dlg, IDC_BS_APPLY_V));
+        EXPECT_EQ(driver.Text(dlg, IDC_BS_RISE), "64");
+        driver.Click(dlg, IDC_BS_APPLY_U);
+        driver.Type(dlg, IDC_BS_RISE, " 3 * 16 ");
         ASSERT_TRUE(dlg.UpdateData(true));
         EXPECT_EQ(dlg.m_nRadio, 0);
         EXPECT_EQ(dlg.m_strRise, " 3 * 16 ");
         dlg.m_nRadio = 1;
         dlg.UpdateData(false);
-        EXPECT_FALSE(host.IsChecked(dlg, IDC_BS_APPLY_U));
-        EXPECT_TRUE(host.IsChecked(dlg, IDC_BS_APPLY_V));
+        EXPECT_FALSE(driver.IsChecked(dlg, IDC_BS_APPLY_U));
+        EXPECT_TRUE(driver.IsChecked(dlg, IDC_BS_APPLY_V));
     });
 }
 

@@ -1,15 +1,12 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "app/EditorDelivery.h"
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
 
-#include <chrono>
 #include <vector>
 
 namespace {
-
-using std::chrono::milliseconds;
 
 constexpr const char* kBevelDefaults = "POLY TEXSCALE UU=1.000000 VV=1.414214";
 constexpr const char* kClipboardBusy =
@@ -19,13 +16,13 @@ constexpr unsigned kEmSetSel = 0x00B1;
 constexpr unsigned kWmPaste = 0x0302;
 constexpr unsigned kWmChar = 0x0102;
 
-class EditorLinkTest : public MemoryHostTest {
+class EditorLinkTest : public UiTest {
 protected:
     // Select all, paste, Enter: the three messages of one delivery, in order.
     void ExpectOneDelivery(std::size_t at, ui::WindowRef target) {
-        const auto& posted = host.PostedMessages();
+        const auto posted = driver.PostedMessages();
         ASSERT_GE(posted.size(), at + 3);
-        const ui::MemoryHost::PostedMessage expected[] = {
+        const uitest::PostedMessage expected[] = {
             {target, kEmSetSel, 0, -1},
             {target, kWmPaste, 0, 0},
             {target, kWmChar, 13, 0x001C0000},
@@ -41,24 +38,23 @@ protected:
 };
 
 TEST_F(EditorLinkTest, ApplyPastesIntoTheFirstChildAndPressesEnter) {
-    ui::WindowRef log = host.AddTopLevelWindow("Unreal Log Window");
-    ui::WindowRef commandLine = host.AddChildWindow(log);
-    host.AddChildWindow(log);
-    host.AddChildWindow(log);
+    ui::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
+    ui::WindowRef commandLine = driver.AddChildWindow(log);
+    driver.AddChildWindow(log);
+    driver.AddChildWindow(log);
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
-        host.Click(dlg, IDC_MAIN_APPLY);
-        EXPECT_EQ(host.Clipboard(), kBevelDefaults);
-        EXPECT_TRUE(host.IsTextSelected(dlg, IDC_MAIN_COMMAND));
-        ASSERT_EQ(host.PostedMessages().size(), 3u);
+        driver.Click(dlg, IDC_MAIN_APPLY);
+        EXPECT_EQ(driver.Clipboard(), kBevelDefaults);
+        EXPECT_TRUE(driver.IsTextSelected(dlg, IDC_MAIN_COMMAND));
+        ASSERT_EQ(driver.PostedMessages().size(), 3u);
         ExpectOneDelivery(0, commandLine);
 
-        host.Click(dlg, IDC_MAIN_APPLY);
-        ASSERT_EQ(host.PostedMessages().size(), 6u);
+        driver.Click(dlg, IDC_MAIN_APPLY);
+        ASSERT_EQ(driver.PostedMessages().size(), 6u);
         ExpectOneDelivery(3, commandLine);
-        EXPECT_EQ(host.PausedFor(), milliseconds{0});
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
-        EXPECT_TRUE(host.MessageBoxes().empty());
+        EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
+        EXPECT_TRUE(driver.MessageBoxes().empty());
     });
 }
 
@@ -76,90 +72,75 @@ TEST_F(EditorLinkTest, StopsSilentlyBeforeTouchingTheClipboard) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ui::MemoryHost fresh(ui::LoadResFile(KESTROW_RES_PATH));
-        ui::SetHost(&fresh);
-        fresh.SetClipboard("kept");
-        fresh.AddTopLevelWindow("Some Other Window");
+        driver.RemoveOutsideWindows();
+        driver.SetClipboard("kept");
+        driver.AddTopLevelWindow("Some Other Window");
         if (c.logWindow) {
-            ui::WindowRef log = fresh.AddTopLevelWindow("Unreal Log Window");
+            ui::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
             if (c.child)
-                fresh.AddChildWindow(log);
+                driver.AddChildWindow(log);
         }
-        CMainDlg dlg;
-        ui::SetMainWindow(&dlg);
-        fresh.OnNextModal([&](CDialog&) {
-            if (c.publish) {
-                fresh.SelectTab(dlg, IDC_MAIN_TABS, 1);
-                fresh.Click(*dlg.BevelScalePage(), IDC_BS_CMD);
-            }
+        RunMainWindow([&](CMainDlg& dlg) {
+            if (c.publish)
+                PublishBevelDefaults(dlg);
+            const std::size_t postedBefore = driver.PostedMessages().size();
             dlg.SendCommandToEditor();
-            EXPECT_EQ(fresh.Clipboard(), "kept");
-            EXPECT_TRUE(fresh.PostedMessages().empty());
-            EXPECT_TRUE(fresh.MessageBoxes().empty());
-            EXPECT_EQ(fresh.IsEnabled(dlg, IDC_MAIN_APPLY), c.publish);
+            EXPECT_EQ(driver.Clipboard(), "kept");
+            EXPECT_EQ(driver.PostedMessages().size(), postedBefore);
+            EXPECT_TRUE(driver.MessageBoxes().empty());
+            EXPECT_EQ(driver.IsEnabled(dlg, IDC_MAIN_APPLY), c.publish);
         });
-        dlg.DoModal();
-        ui::SetMainWindow(nullptr);
-        ui::SetHost(&host);
     }
 }
 
-TEST_F(EditorLinkTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
-    struct Case {
-        const char* name;
-        milliseconds held;
-        bool delivered;
-    };
-    const Case cases[] = {
-        {"let go of at once", milliseconds{0}, true},
-        {"let go of in time", milliseconds{200}, true},
-        {"let go of too late", milliseconds{300}, false},
-        {"kept", ui::MemoryHost::kUntilLetGo, false},
-    };
-    ui::WindowRef commandLine = host.AddChildWindow(host.AddTopLevelWindow("Unreal Log Window"));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        RunMainWindow([&](CMainDlg& dlg) {
-            PublishBevelDefaults(dlg);
-            host.SetClipboard("copied earlier by the user");
-            const std::size_t postedBefore = host.PostedMessages().size();
-            const milliseconds pausedBefore = host.PausedFor();
-            host.HoldClipboard(c.held);
+// Another program keeps the clipboard: nothing is sent, and the box that says so
+// belongs to the window whose Apply was pressed, the remote window included.
+TEST_F(EditorLinkTest, AClipboardKeptElsewhereIsReported) {
+    ui::WindowRef commandLine =
+        driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
+    RunMainWindow([&](CMainDlg& dlg) {
+        PublishBevelDefaults(dlg);
+        driver.SetClipboard("copied earlier by the user");
+        driver.HoldClipboard();
+        driver.Click(dlg, IDC_MAIN_APPLY);
+        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(driver.MessageBoxes()[0].owner, &dlg);
 
-            host.Click(dlg, IDC_MAIN_APPLY);
-
-            EXPECT_LE(host.PausedFor() - pausedBefore, milliseconds{250});
-            if (c.delivered) {
-                EXPECT_EQ(host.Clipboard(), kBevelDefaults);
-                ASSERT_EQ(host.PostedMessages().size(), postedBefore + 3);
-                ExpectOneDelivery(postedBefore, commandLine);
-                EXPECT_TRUE(host.MessageBoxes().empty());
-            } else {
-                EXPECT_EQ(host.Clipboard(), "copied earlier by the user");
-                EXPECT_EQ(host.PostedMessages().size(), postedBefore);
-                ASSERT_EQ(host.MessageBoxes().size(), 1u);
-                EXPECT_EQ(host.MessageBoxes()[0].owner, &dlg);
-                EXPECT_EQ(host.MessageBoxes()[0].caption, "Kestrow");
-                EXPECT_EQ(host.MessageBoxes()[0].text, kClipboardBusy);
-            }
-            ExpectPending(dlg, kBevelDefaults, "CMD: Bevel Scale");
-            host.LetGoOfClipboard();
+        driver.OnNextModal([&](CDialog& remote) {
+            driver.Click(remote, IDC_REMOTE_APPLY);
+            ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+            EXPECT_EQ(driver.MessageBoxes()[1].owner, &remote);
         });
-    }
+        driver.Click(dlg, IDC_MAIN_REMOTE);
+        driver.LetGoOfClipboard();
+
+        for (const auto& box : driver.MessageBoxes()) {
+            EXPECT_EQ(box.caption, "Kestrow");
+            EXPECT_EQ(box.text, kClipboardBusy);
+        }
+        EXPECT_EQ(driver.Clipboard(), "copied earlier by the user");
+        EXPECT_TRUE(driver.PostedMessages().empty());
+        ExpectPending(dlg, kBevelDefaults, "CMD: Bevel Scale");
+
+        driver.Click(dlg, IDC_MAIN_APPLY);
+        EXPECT_EQ(driver.Clipboard(), kBevelDefaults);
+        ExpectOneDelivery(0, commandLine);
+    });
 }
 
 // The road every sender takes, without any window of ours.
 TEST_F(EditorLinkTest, DeliveryOnItsOwnSaysWhatHappened) {
     using kestrow::DeliveryResult;
-    ui::WindowRef log = host.AddTopLevelWindow("Unreal Log Window");
-    EXPECT_EQ(kestrow::DeliverToEditor(host, "POLY TEXPAN U=4"), DeliveryResult::NoEditor);
-    ui::WindowRef commandLine = host.AddChildWindow(log);
-    host.HoldClipboard();
-    EXPECT_EQ(kestrow::DeliverToEditor(host, "POLY TEXPAN U=4"), DeliveryResult::ClipboardBusy);
-    EXPECT_TRUE(host.PostedMessages().empty());
-    host.LetGoOfClipboard();
-    EXPECT_EQ(kestrow::DeliverToEditor(host, "POLY TEXPAN U=4"), DeliveryResult::Delivered);
-    EXPECT_EQ(host.Clipboard(), "POLY TEXPAN U=4");
+    ui::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
+    EXPECT_EQ(kestrow::DeliverToEditor(ui::Host(), "POLY TEXPAN U=4"), DeliveryResult::NoEditor);
+    ui::WindowRef commandLine = driver.AddChildWindow(log);
+    driver.HoldClipboard();
+    EXPECT_EQ(kestrow::DeliverToEditor(ui::Host(), "POLY TEXPAN U=4"),
+              DeliveryResult::ClipboardBusy);
+    driver.LetGoOfClipboard();
+    EXPECT_TRUE(driver.PostedMessages().empty());
+    EXPECT_EQ(kestrow::DeliverToEditor(ui::Host(), "POLY TEXPAN U=4"), DeliveryResult::Delivered);
+    EXPECT_EQ(driver.Clipboard(), "POLY TEXPAN U=4");
     ExpectOneDelivery(0, commandLine);
 }
 

@@ -1,4 +1,4 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "pages/CommandText.h"
 
@@ -25,25 +25,25 @@ struct FloorInputs {
 constexpr int kInputFields[] = {IDC_FS_TEXWIDTH, IDC_FS_TEXHEIGHT, IDC_FS_STRETCH_X,
                                 IDC_FS_LENGTH_X, IDC_FS_STRETCH_Y, IDC_FS_LENGTH_Y};
 
-class FloorScalePageTest : public MemoryHostTest {
+class FloorScalePageTest : public UiTest {
 protected:
     CFloorScalePage& Show(CMainDlg& dlg) {
-        host.SelectTab(dlg, IDC_MAIN_TABS, kTabFloor);
+        driver.SelectTab(dlg, IDC_MAIN_TABS, kTabFloor);
         return *dlg.FloorScalePage();
     }
     void Enter(CFloorScalePage& page, const FloorInputs& in) {
-        host.Type(page, IDC_FS_TEXWIDTH, in.width);
-        host.Type(page, IDC_FS_TEXHEIGHT, in.height);
-        host.Type(page, IDC_FS_STRETCH_X, in.stretchX);
-        host.Type(page, IDC_FS_LENGTH_X, in.lengthX);
-        host.Type(page, IDC_FS_STRETCH_Y, in.stretchY);
-        host.Type(page, IDC_FS_LENGTH_Y, in.lengthY);
+        driver.Type(page, IDC_FS_TEXWIDTH, in.width);
+        driver.Type(page, IDC_FS_TEXHEIGHT, in.height);
+        driver.Type(page, IDC_FS_STRETCH_X, in.stretchX);
+        driver.Type(page, IDC_FS_LENGTH_X, in.lengthX);
+        driver.Type(page, IDC_FS_STRETCH_Y, in.stretchY);
+        driver.Type(page, IDC_FS_LENGTH_Y, in.lengthY);
     }
     // The six input texts in the order of kInputFields.
     std::vector<std::string> Texts(const CFloorScalePage& page) {
         std::vector<std::string> texts;
         for (int id : kInputFields)
-            texts.push_back(host.Text(page, id));
+            texts.push_back(driver.Text(page, id));
         return texts;
     }
 };
@@ -65,19 +65,20 @@ TEST_F(FloorScalePageTest, CmdPublishesTheScaleOfEachAxis) {
         // An operator the evaluator passes over leaves the value read so far.
         {{"128", "128", "1", "64x3", "1", "256"}, "POLY TEXSCALE UU=2.000000 VV=0.500000"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.command);
-        RunMainWindow([&](CMainDlg& dlg) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.command);
+            driver.ClearMessageBoxes();
             CFloorScalePage& page = Show(dlg);
             Enter(page, c.in);
-            host.Click(page, IDC_FS_CMD);
+            driver.Click(page, IDC_FS_CMD);
             ExpectPending(dlg, c.command, kestrow::kLabelFloorScale);
             // The page has no results: its fields keep their texts as typed.
             EXPECT_EQ(Texts(page),
                       (std::vector<std::string>{c.in.width, c.in.height, c.in.stretchX,
                                                 c.in.lengthX, c.in.stretchY, c.in.lengthY}));
-        });
-    }
+        }
+    });
 }
 
 TEST_F(FloorScalePageTest, StartsWithItsDefaults) {
@@ -112,21 +113,23 @@ TEST_F(FloorScalePageTest, CmdChecksStopAtTheFirstFailingField) {
          {"No value recognized", "Error in expression.", kRangeMessage},
          IDC_FS_LENGTH_Y},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.messages.back() + " focus " + std::to_string(c.focus));
-        RunMainWindow([&](CMainDlg& dlg) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.messages.back() + " focus " + std::to_string(c.focus));
+            driver.ClearMessageBoxes();
+            Enter(Show(dlg), {});
             CFloorScalePage& page = Show(dlg);
-            host.Click(page, IDC_FS_CMD);
+            driver.Click(page, IDC_FS_CMD);
             ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kestrow::kLabelFloorScale);
 
             Enter(page, c.in);
-            host.Click(page, IDC_FS_CMD);
-            EXPECT_EQ(host.MessageTexts(), c.messages);
-            EXPECT_EQ(host.FocusDialog(), &page);
-            EXPECT_EQ(host.FocusId(), c.focus);
+            driver.Click(page, IDC_FS_CMD);
+            EXPECT_EQ(driver.MessageTexts(), c.messages);
+            EXPECT_EQ(driver.FocusDialog(), &page);
+            EXPECT_EQ(driver.FocusId(), c.focus);
             ExpectNothingPending(dlg);
-        });
-    }
+        }
+    });
 }
 
 // Each Swap trades one pair and rewrites every field from its member, so typed
@@ -142,27 +145,28 @@ TEST_F(FloorScalePageTest, SwapsTradeOnePairAndRewriteEveryField) {
         {IDC_FS_SWAP_STRETCH, {"256", "64", "2", "2*128", "1.5", "256"}},
         {IDC_FS_SWAP_LENGTHS, {"256", "64", "1.5", "256", "2", "2*128"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
-        RunMainWindow([&](CMainDlg& dlg) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.button);
+            driver.ClearMessageBoxes();
             CFloorScalePage& page = Show(dlg);
             Enter(page, typed);
-            host.Click(page, c.button);
+            driver.Click(page, c.button);
             EXPECT_EQ(Texts(page), c.after);
-            EXPECT_TRUE(host.MessageBoxes().empty());
+            EXPECT_TRUE(driver.MessageBoxes().empty());
             ExpectNothingPending(dlg);
-        });
-    }
+        }
+    });
 }
 
 TEST_F(FloorScalePageTest, CmdUsesTheSwappedValues) {
     RunMainWindow([&](CMainDlg& dlg) {
         CFloorScalePage& page = Show(dlg);
         Enter(page, {"256", "64", "2", "2*128", "1", "64"});
-        host.Click(page, IDC_FS_SWAP_LENGTHS);
-        host.Click(page, IDC_FS_SWAP_SIZE);
-        host.Click(page, IDC_FS_SWAP_STRETCH);
-        host.Click(page, IDC_FS_CMD);
+        driver.Click(page, IDC_FS_SWAP_LENGTHS);
+        driver.Click(page, IDC_FS_SWAP_SIZE);
+        driver.Click(page, IDC_FS_SWAP_STRETCH);
+        driver.Click(page, IDC_FS_CMD);
         // 64 * 1 / 64 and 256 * 2 / (2*128)
         ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 VV=2.000000", kestrow::kLabelFloorScale);
     });
@@ -173,36 +177,39 @@ TEST_F(FloorScalePageTest, CmdUsesTheSwappedValues) {
 TEST_F(FloorScalePageTest, AFailedReadSwapsNothing) {
     const FloorInputs typed = {"3", "64", "1.50", "2*128", "2", "256"};
     const int buttons[] = {IDC_FS_SWAP_SIZE, IDC_FS_SWAP_STRETCH, IDC_FS_SWAP_LENGTHS, IDC_FS_CMD};
-    for (int button : buttons) {
-        SCOPED_TRACE(button);
-        RunMainWindow([&](CMainDlg& dlg) {
-            CFloorScalePage& page = Show(dlg);
+    RunMainWindow([&](CMainDlg& dlg) {
+        CFloorScalePage& page = Show(dlg);
+        for (int button : buttons) {
+            SCOPED_TRACE(button);
+            driver.ClearMessageBoxes();
             Enter(page, typed);
-            host.Click(page, button);
-            EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kWidthMessage}));
-            EXPECT_EQ(host.FocusId(), IDC_FS_TEXWIDTH);
+            driver.Click(page, button);
+            EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kWidthMessage}));
+            EXPECT_EQ(driver.FocusId(), IDC_FS_TEXWIDTH);
             EXPECT_EQ(Texts(page),
                       (std::vector<std::string>{"3", "64", "1.50", "2*128", "2", "256"}));
-        });
-    }
+        }
+    });
 }
 
 // A Swap reads the page but evaluates nothing and leaves the pending command,
 // even when a length would now fail.
 TEST_F(FloorScalePageTest, SwapNeitherCalculatesNorTouchesThePendingCommand) {
     const int swaps[] = {IDC_FS_SWAP_SIZE, IDC_FS_SWAP_STRETCH, IDC_FS_SWAP_LENGTHS};
-    for (int button : swaps) {
-        SCOPED_TRACE(button);
-        RunMainWindow([&](CMainDlg& dlg) {
-            CFloorScalePage& page = Show(dlg);
-            host.Click(page, IDC_FS_CMD);
-            host.Type(page, IDC_FS_LENGTH_X, "abc");
-            host.Type(page, IDC_FS_TEXWIDTH, "512");
-            host.Click(page, button);
-            EXPECT_TRUE(host.MessageBoxes().empty());
+    RunMainWindow([&](CMainDlg& dlg) {
+        CFloorScalePage& page = Show(dlg);
+        for (int button : swaps) {
+            SCOPED_TRACE(button);
+            Enter(page, {});
+            driver.Click(page, IDC_FS_CMD);
+            driver.ClearMessageBoxes();
+            driver.Type(page, IDC_FS_LENGTH_X, "abc");
+            driver.Type(page, IDC_FS_TEXWIDTH, "512");
+            driver.Click(page, button);
+            EXPECT_TRUE(driver.MessageBoxes().empty());
             ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kestrow::kLabelFloorScale);
-        });
-    }
+        }
+    });
 }
 
 } // namespace

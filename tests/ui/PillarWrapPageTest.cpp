@@ -1,4 +1,4 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "pages/PillarWrapPage.h"
 #include "res/resource.h"
@@ -25,26 +25,26 @@ struct PillarInputs {
 // scale, best pan, fractional error.
 using Results = std::vector<std::string>;
 
-class PillarWrapPageTest : public MemoryHostTest {
+class PillarWrapPageTest : public UiTest {
 protected:
     void SetChecked(CDialog& page, int id, bool checked) {
-        if (host.IsChecked(page, id) != checked)
-            host.Click(page, id);
+        if (driver.IsChecked(page, id) != checked)
+            driver.Click(page, id);
     }
     void Enter(CPillarWrapPage& page, const PillarInputs& in) {
-        host.Type(page, IDC_PW_TEXWIDTH, in.width);
-        host.Type(page, IDC_PW_SIDES, in.sides);
-        host.Type(page, IDC_PW_RADIUS, in.radius);
+        driver.Type(page, IDC_PW_TEXWIDTH, in.width);
+        driver.Type(page, IDC_PW_SIDES, in.sides);
+        driver.Type(page, IDC_PW_RADIUS, in.radius);
         SetChecked(page, IDC_PW_ALIGN_TO_SIDE, in.alignToSide);
         SetChecked(page, IDC_PW_NEGATE_PAN, in.negatePan);
-        host.Type(page, IDC_PW_TEXCOUNT, in.textures);
-        host.Type(page, IDC_PW_OTHER_SCALE, in.otherScale);
-        host.Click(page, in.axis == 'U' ? IDC_PW_APPLY_U : IDC_PW_APPLY_V);
+        driver.Type(page, IDC_PW_TEXCOUNT, in.textures);
+        driver.Type(page, IDC_PW_OTHER_SCALE, in.otherScale);
+        driver.Click(page, in.axis == 'U' ? IDC_PW_APPLY_U : IDC_PW_APPLY_V);
     }
     Results Shown(const CPillarWrapPage& page) {
         Results shown;
         for (int id : kResultFields)
-            shown.push_back(host.Text(page, id));
+            shown.push_back(driver.Text(page, id));
         return shown;
     }
 };
@@ -107,9 +107,10 @@ TEST_F(PillarWrapPageTest, WorkedExamplesShowTheirResultsAndPublishTheirCommands
          "POLY TEXSCALE UU=2.000000 VV=0.603553",
          "POLY TEXPAN V=-16"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bestScale);
-        RunMainWindow([&](CMainDlg& dlg) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.bestScale);
+            driver.ClearMessageBoxes();
             CPillarWrapPage& page = *dlg.PillarWrapPage();
             Enter(page, c.in);
             const struct {
@@ -119,31 +120,31 @@ TEST_F(PillarWrapPageTest, WorkedExamplesShowTheirResultsAndPublishTheirCommands
                            {IDC_PW_CMD_BEST_SCALE, c.bestScale, "CMD: Best Scale"},
                            {IDC_PW_CMD_BEST_PAN, c.bestPan, "CMD: Best Pan"}};
             for (const auto& press : presses) {
-                host.Click(page, press.button);
+                driver.Click(page, press.button);
                 EXPECT_EQ(Shown(page), c.results);
-                EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), press.command);
-                EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), press.label);
-                EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_APPLY));
-                EXPECT_TRUE(host.IsEnabled(dlg, IDC_MAIN_REMOTE));
+                EXPECT_EQ(driver.Text(dlg, IDC_MAIN_COMMAND), press.command);
+                EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), press.label);
+                EXPECT_TRUE(driver.IsEnabled(dlg, IDC_MAIN_APPLY));
+                EXPECT_TRUE(driver.IsEnabled(dlg, IDC_MAIN_REMOTE));
             }
-            EXPECT_TRUE(host.MessageBoxes().empty());
-        });
-    }
+            EXPECT_TRUE(driver.MessageBoxes().empty());
+        }
+    });
 }
 
 TEST_F(PillarWrapPageTest, StartsVisibleWithItsDefaults) {
     RunMainWindow([&](CMainDlg& dlg) {
         const CPillarWrapPage& page = *dlg.PillarWrapPage();
-        EXPECT_TRUE(host.IsDialogVisible(page));
-        EXPECT_EQ(host.Text(page, IDC_PW_TEXWIDTH), "128");
-        EXPECT_EQ(host.Text(page, IDC_PW_SIDES), "8");
-        EXPECT_EQ(host.Text(page, IDC_PW_RADIUS), "32");
-        EXPECT_EQ(host.Text(page, IDC_PW_TEXCOUNT), "1");
-        EXPECT_EQ(host.Text(page, IDC_PW_OTHER_SCALE), "1");
-        EXPECT_TRUE(host.IsChecked(page, IDC_PW_ALIGN_TO_SIDE));
-        EXPECT_TRUE(host.IsChecked(page, IDC_PW_NEGATE_PAN));
-        EXPECT_TRUE(host.IsChecked(page, IDC_PW_APPLY_U));
-        EXPECT_FALSE(host.IsChecked(page, IDC_PW_APPLY_V));
+        EXPECT_TRUE(driver.IsDialogVisible(page));
+        EXPECT_EQ(driver.Text(page, IDC_PW_TEXWIDTH), "128");
+        EXPECT_EQ(driver.Text(page, IDC_PW_SIDES), "8");
+        EXPECT_EQ(driver.Text(page, IDC_PW_RADIUS), "32");
+        EXPECT_EQ(driver.Text(page, IDC_PW_TEXCOUNT), "1");
+        EXPECT_EQ(driver.Text(page, IDC_PW_OTHER_SCALE), "1");
+        EXPECT_TRUE(driver.IsChecked(page, IDC_PW_ALIGN_TO_SIDE));
+        EXPECT_TRUE(driver.IsChecked(page, IDC_PW_NEGATE_PAN));
+        EXPECT_TRUE(driver.IsChecked(page, IDC_PW_APPLY_U));
+        EXPECT_FALSE(driver.IsChecked(page, IDC_PW_APPLY_V));
         EXPECT_EQ(Shown(page), (Results{"0", "0", "0", "0", "0"}));
     });
 }
@@ -193,38 +194,40 @@ TEST_F(PillarWrapPageTest, EveryButtonChecksEveryFieldInOrder) {
          IDC_PW_RADIUS},
     };
     const Results defaultsShown = {"212", "-27", "1.65685424973267", "-16", "-0"};
-    for (const Case& c : cases) {
-        for (int button : kCmdButtons) {
-            SCOPED_TRACE(c.messages.back() + " button " + std::to_string(button));
-            RunMainWindow([&](CMainDlg& dlg) {
-                CPillarWrapPage& page = *dlg.PillarWrapPage();
-                host.Click(page, button);
+    RunMainWindow([&](CMainDlg& dlg) {
+        CPillarWrapPage& page = *dlg.PillarWrapPage();
+        for (const Case& c : cases) {
+            for (int button : kCmdButtons) {
+                SCOPED_TRACE(c.messages.back() + " button " + std::to_string(button));
+                Enter(page, {});
+                driver.Click(page, button);
                 ASSERT_EQ(Shown(page), defaultsShown);
+                driver.ClearMessageBoxes();
 
                 Enter(page, c.in);
-                host.Click(page, button);
-                EXPECT_EQ(host.MessageTexts(), c.messages);
-                EXPECT_EQ(host.FocusDialog(), &page);
-                EXPECT_EQ(host.FocusId(), c.focus);
-                EXPECT_TRUE(host.IsTextSelected(page, c.focus));
+                driver.Click(page, button);
+                EXPECT_EQ(driver.MessageTexts(), c.messages);
+                EXPECT_EQ(driver.FocusDialog(), &page);
+                EXPECT_EQ(driver.FocusId(), c.focus);
+                EXPECT_TRUE(driver.IsTextSelected(page, c.focus));
                 EXPECT_EQ(Shown(page), defaultsShown);
                 ExpectNothingPending(dlg);
-            });
+            }
         }
-    }
+    });
 }
 
 TEST_F(PillarWrapPageTest, AnyButtonRefreshesAllFiveResults) {
     RunMainWindow([&](CMainDlg& dlg) {
         CPillarWrapPage& page = *dlg.PillarWrapPage();
-        host.Click(page, IDC_PW_CMD_BEST_PAN);
+        driver.Click(page, IDC_PW_CMD_BEST_PAN);
         ASSERT_EQ(Shown(page), (Results{"212", "-27", "1.65685424973267", "-16", "-0"}));
 
         // Nothing changes until a Cmd button is pressed.
         Enter(page, {"256", "6", "100", false, false, "2", "1", 'V'});
         EXPECT_EQ(Shown(page), (Results{"212", "-27", "1.65685424973267", "-16", "-0"}));
 
-        host.Click(page, IDC_PW_CMD_SIMPLE_PAN);
+        driver.Click(page, IDC_PW_CMD_SIMPLE_PAN);
         EXPECT_EQ(Shown(page),
                   (Results{"600", "100", "1.17187500013877", "85", "-2.34375000027751"}));
     });
@@ -234,17 +237,17 @@ TEST_F(PillarWrapPageTest, InputsAreWrittenBackInTheNumberFormatAndKeptAcrossTab
     RunMainWindow([&](CMainDlg& dlg) {
         CPillarWrapPage& page = *dlg.PillarWrapPage();
         Enter(page, {" 0128", "+8", "2*16", true, true, "1.0", "1.50", 'U'});
-        host.Click(page, IDC_PW_CMD_BEST_SCALE);
-        EXPECT_EQ(host.Text(page, IDC_PW_TEXWIDTH), "128");
-        EXPECT_EQ(host.Text(page, IDC_PW_SIDES), "8");
-        EXPECT_EQ(host.Text(page, IDC_PW_TEXCOUNT), "1");
-        EXPECT_EQ(host.Text(page, IDC_PW_OTHER_SCALE), "1.5");
-        EXPECT_EQ(host.Text(page, IDC_PW_RADIUS), "2*16");
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXSCALE UU=0.603553 VV=0.666667");
+        driver.Click(page, IDC_PW_CMD_BEST_SCALE);
+        EXPECT_EQ(driver.Text(page, IDC_PW_TEXWIDTH), "128");
+        EXPECT_EQ(driver.Text(page, IDC_PW_SIDES), "8");
+        EXPECT_EQ(driver.Text(page, IDC_PW_TEXCOUNT), "1");
+        EXPECT_EQ(driver.Text(page, IDC_PW_OTHER_SCALE), "1.5");
+        EXPECT_EQ(driver.Text(page, IDC_PW_RADIUS), "2*16");
+        EXPECT_EQ(driver.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXSCALE UU=0.603553 VV=0.666667");
 
-        host.SelectTab(dlg, IDC_MAIN_TABS, 2);
-        host.SelectTab(dlg, IDC_MAIN_TABS, 0);
-        EXPECT_EQ(host.Text(page, IDC_PW_OTHER_SCALE), "1.5");
+        driver.SelectTab(dlg, IDC_MAIN_TABS, 2);
+        driver.SelectTab(dlg, IDC_MAIN_TABS, 0);
+        EXPECT_EQ(driver.Text(page, IDC_PW_OTHER_SCALE), "1.5");
         EXPECT_EQ(Shown(page), (Results{"212", "-27", "1.65685424973267", "-16", "-0"}));
         ExpectNothingPending(dlg);
     });
@@ -253,13 +256,13 @@ TEST_F(PillarWrapPageTest, InputsAreWrittenBackInTheNumberFormatAndKeptAcrossTab
 TEST_F(PillarWrapPageTest, EnterInAFieldChangesNothing) {
     RunMainWindow([&](CMainDlg& dlg) {
         CPillarWrapPage& page = *dlg.PillarWrapPage();
-        host.Click(page, IDC_PW_CMD_SIMPLE_PAN);
-        host.Type(page, IDC_PW_SIDES, "2");
-        host.PressKey(ui::DialogKey::Enter);
-        EXPECT_TRUE(host.MessageBoxes().empty());
-        EXPECT_TRUE(host.IsDialogVisible(page));
-        EXPECT_EQ(host.Text(page, IDC_PW_SIMPLE_PAN), "-27");
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXPAN U=-27");
+        driver.Click(page, IDC_PW_CMD_SIMPLE_PAN);
+        driver.Type(page, IDC_PW_SIDES, "2");
+        driver.PressKey(ui::DialogKey::Enter);
+        EXPECT_TRUE(driver.MessageBoxes().empty());
+        EXPECT_TRUE(driver.IsDialogVisible(page));
+        EXPECT_EQ(driver.Text(page, IDC_PW_SIMPLE_PAN), "-27");
+        EXPECT_EQ(driver.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXPAN U=-27");
     });
 }
 

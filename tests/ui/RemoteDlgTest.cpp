@@ -1,50 +1,52 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
 
 namespace {
 
-using RemoteDlgTest = MemoryHostTest;
+using RemoteDlgTest = UiTest;
 
 TEST_F(RemoteDlgTest, AppliesAgainAndAgainWhileTheCalculatorIsMinimised) {
-    host.AddChildWindow(host.AddTopLevelWindow("Unreal Log Window"));
+    driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
-        host.OnNextModal([&](CDialog& remote) {
-            EXPECT_TRUE(host.IsDialogIconic(dlg));
-            EXPECT_FALSE(host.IsDialogEnabled(dlg));
-            EXPECT_TRUE(host.IsDialogTopmost(remote));
-            EXPECT_EQ(host.Text(remote, IDC_REMOTE_APPLY), "Bevel Scale");
+        driver.OnNextModal([&](CDialog& remote) {
+            EXPECT_TRUE(driver.IsDialogIconic(dlg));
+            EXPECT_FALSE(driver.IsDialogEnabled(dlg));
+            EXPECT_TRUE(driver.IsDialogTopmost(remote));
+            EXPECT_EQ(driver.Text(remote, IDC_REMOTE_APPLY), "Bevel Scale");
             for (int press = 0; press < 3; ++press)
-                host.Click(remote, IDC_REMOTE_APPLY);
-            EXPECT_EQ(host.PostedMessages().size(), 9u);
-            host.PressKey(ui::DialogKey::Enter); // the big button is the default
-            EXPECT_EQ(host.PostedMessages().size(), 12u);
-            host.Click(remote, ui::kIdCancel); // "Recall Calculator"
+                driver.Click(remote, IDC_REMOTE_APPLY);
+            EXPECT_EQ(driver.PostedMessages().size(), 9u);
+            driver.PressKey(ui::DialogKey::Enter); // the big button is the default
+            EXPECT_EQ(driver.PostedMessages().size(), 12u);
+            driver.Click(remote, ui::kIdCancel); // "Recall Calculator"
         });
-        host.Click(dlg, IDC_MAIN_REMOTE);
-        EXPECT_EQ(host.ModalRuns().back(), IDD_REMOTE);
-        EXPECT_FALSE(host.IsDialogIconic(dlg));
-        EXPECT_TRUE(host.IsDialogVisible(dlg));
-        EXPECT_TRUE(host.IsDialogEnabled(dlg));
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
-        EXPECT_EQ(host.Clipboard(), "POLY TEXSCALE UU=1.000000 VV=1.414214");
+        driver.Click(dlg, IDC_MAIN_REMOTE);
+        EXPECT_EQ(driver.ModalRuns().back(), IDD_REMOTE);
+        EXPECT_FALSE(driver.IsDialogIconic(dlg));
+        EXPECT_TRUE(driver.IsDialogVisible(dlg));
+        EXPECT_TRUE(driver.IsDialogEnabled(dlg));
+        EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
+        EXPECT_EQ(driver.Clipboard(), "POLY TEXSCALE UU=1.000000 VV=1.414214");
     });
 }
 
 TEST_F(RemoteDlgTest, EscapeClosesItAndEnterDoesNot) {
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
-        host.OnNextModal([&](CDialog& remote) {
-            host.PressKey(ui::DialogKey::Enter);
-            EXPECT_TRUE(host.IsDialogVisible(remote));
-            host.PressKey(ui::DialogKey::Escape);
-            EXPECT_FALSE(host.IsDialogVisible(remote));
+        driver.OnNextModal([&](CDialog& remote) {
+            driver.PressKey(ui::DialogKey::Enter);
+            EXPECT_TRUE(driver.IsDialogVisible(remote));
+            driver.PressKey(ui::DialogKey::Escape);
+            // Hidden at once, its owner enabled again before it goes.
+            EXPECT_FALSE(driver.IsDialogVisible(remote));
+            EXPECT_TRUE(driver.IsDialogEnabled(dlg));
         });
-        host.Click(dlg, IDC_MAIN_REMOTE);
-        EXPECT_FALSE(host.IsDialogIconic(dlg));
-        EXPECT_EQ(host.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXSCALE UU=1.000000 VV=1.414214");
+        driver.Click(dlg, IDC_MAIN_REMOTE);
+        EXPECT_FALSE(driver.IsDialogIconic(dlg));
+        EXPECT_EQ(driver.Text(dlg, IDC_MAIN_COMMAND), "POLY TEXSCALE UU=1.000000 VV=1.414214");
     });
 }
 

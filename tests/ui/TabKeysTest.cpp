@@ -1,4 +1,4 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
@@ -41,7 +41,7 @@ TEST(TabSwitchKeys, ChooseTheStep) {
             << c.modifiers.shift << " alt " << c.modifiers.alt;
 }
 
-class TabKeysTest : public MemoryHostTest {
+class TabKeysTest : public UiTest {
 protected:
     std::vector<const CDialog*> Pages(const CMainDlg& dlg) const {
         return {dlg.PillarWrapPage(), dlg.BevelScalePage(), dlg.FloorScalePage(),
@@ -51,7 +51,7 @@ protected:
         EXPECT_EQ(dlg.Window().GetTabSelection(IDC_MAIN_TABS), index);
         const std::vector<const CDialog*> pages = Pages(dlg);
         for (int page = 0; page < 4; ++page)
-            EXPECT_EQ(host.IsDialogVisible(*pages[page]), page == index) << "page " << page;
+            EXPECT_EQ(driver.IsDialogVisible(*pages[page]), page == index) << "page " << page;
     }
 };
 
@@ -72,11 +72,11 @@ TEST_F(TabKeysTest, SwitchLikeATabClickAndWrapAround) {
         for (const Step& step : steps) {
             SCOPED_TRACE(step.tab);
             dlg.PublishCommand("POLY TEXPAN U=-27", "CMD: Simple Pan");
-            host.PressKey(step.key, step.modifiers);
+            driver.PressKey(step.key, step.modifiers);
             ExpectOnTab(dlg, step.tab);
             ExpectNothingPending(dlg);
-            EXPECT_EQ(host.FocusDialog(), &dlg);
-            EXPECT_EQ(host.FocusId(), IDC_MAIN_TABS);
+            EXPECT_EQ(driver.FocusDialog(), &dlg);
+            EXPECT_EQ(driver.FocusId(), IDC_MAIN_TABS);
         }
     });
 }
@@ -85,16 +85,16 @@ TEST_F(TabKeysTest, WorkFromInsideAPage) {
     RunMainWindow([&](CMainDlg& dlg) {
         CBevelScalePage& page = *dlg.BevelScalePage();
         PublishBevelDefaults(dlg);
-        host.Type(page, IDC_BS_RISE, "99");
-        ASSERT_EQ(host.FocusDialog(), &page);
+        driver.Type(page, IDC_BS_RISE, "99");
+        ASSERT_EQ(driver.FocusDialog(), &page);
 
-        host.PressKey(DialogKey::Tab, kCtrl);
+        driver.PressKey(DialogKey::Tab, kCtrl);
 
         ExpectOnTab(dlg, 2);
         ExpectNothingPending(dlg);
-        host.PressKey(DialogKey::Tab, kCtrlShift);
+        driver.PressKey(DialogKey::Tab, kCtrlShift);
         ExpectOnTab(dlg, 1);
-        EXPECT_EQ(host.Text(page, IDC_BS_RISE), "99"); // a switch keeps the page as it was
+        EXPECT_EQ(driver.Text(page, IDC_BS_RISE), "99"); // a switch keeps the page as it was
     });
 }
 
@@ -103,8 +103,8 @@ TEST_F(TabKeysTest, OtherKeysDoNotSwitch) {
         PublishBevelDefaults(dlg);
         for (KeyModifiers modifiers :
              {KeyModifiers{}, KeyModifiers{false, true, false}, KeyModifiers{true, false, true}}) {
-            host.PressKey(DialogKey::Tab, modifiers);
-            host.PressKey(DialogKey::PageDown, modifiers);
+            driver.PressKey(DialogKey::Tab, modifiers);
+            driver.PressKey(DialogKey::PageDown, modifiers);
         }
         ExpectOnTab(dlg, 1);
         ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 VV=1.414214", "CMD: Bevel Scale");

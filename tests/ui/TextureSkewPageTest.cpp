@@ -1,4 +1,4 @@
-#include "MemoryHostFixture.h"
+#include "UiTest.h"
 
 #include "pages/CommandText.h"
 
@@ -27,43 +27,43 @@ struct SkewInputs {
     std::string vertScale = "1", vertRise = "256", vertRun = "512";
 };
 
-class TextureSkewPageTest : public MemoryHostTest {
+class TextureSkewPageTest : public UiTest {
 protected:
     CTextureSkewPage& Show(CMainDlg& dlg) {
-        host.SelectTab(dlg, IDC_MAIN_TABS, kTabSkew);
+        driver.SelectTab(dlg, IDC_MAIN_TABS, kTabSkew);
         return *dlg.TextureSkewPage();
     }
     void SetChecked(CDialog& page, int id, bool checked) {
-        if (host.IsChecked(page, id) != checked)
-            host.Click(page, id);
+        if (driver.IsChecked(page, id) != checked)
+            driver.Click(page, id);
     }
     // From the starting state (vertical group only): switch the horizontal group
     // on if wanted, fill every field the user can reach, then switch the vertical
     // group off if wanted.
     void Enter(CTextureSkewPage& page, const SkewInputs& in) {
         if (in.horz)
-            host.Click(page, IDC_TS_HORZ_SKEW);
-        host.Type(page, IDC_TS_HORZ_SCALE, in.horzScale);
-        host.Type(page, IDC_TS_HORZ_RISE, in.horzRise);
-        host.Type(page, IDC_TS_HORZ_RUN, in.horzRun);
-        host.Type(page, IDC_TS_VERT_SCALE, in.vertScale);
-        host.Type(page, IDC_TS_VERT_RISE, in.vertRise);
-        host.Type(page, IDC_TS_VERT_RUN, in.vertRun);
+            driver.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Type(page, IDC_TS_HORZ_SCALE, in.horzScale);
+        driver.Type(page, IDC_TS_HORZ_RISE, in.horzRise);
+        driver.Type(page, IDC_TS_HORZ_RUN, in.horzRun);
+        driver.Type(page, IDC_TS_VERT_SCALE, in.vertScale);
+        driver.Type(page, IDC_TS_VERT_RISE, in.vertRise);
+        driver.Type(page, IDC_TS_VERT_RUN, in.vertRun);
         SetChecked(page, IDC_TS_HORZ_NEGATE, in.horzNegate);
         SetChecked(page, IDC_TS_VERT_NEGATE, in.vertNegate);
         if (!in.vert)
-            host.Click(page, IDC_TS_VERT_SKEW);
+            driver.Click(page, IDC_TS_VERT_SKEW);
     }
     // A group's four controls are enabled exactly while its box is checked.
     void ExpectGroups(const CTextureSkewPage& page, bool horz, bool vert) {
-        EXPECT_EQ(host.IsChecked(page, IDC_TS_HORZ_SKEW), horz);
-        EXPECT_EQ(host.IsChecked(page, IDC_TS_VERT_SKEW), vert);
+        EXPECT_EQ(driver.IsChecked(page, IDC_TS_HORZ_SKEW), horz);
+        EXPECT_EQ(driver.IsChecked(page, IDC_TS_VERT_SKEW), vert);
         ExpectEnabled(page, kHorzControls, horz);
         ExpectEnabled(page, kVertControls, vert);
     }
     void ExpectEnabled(const CTextureSkewPage& page, const int (&ids)[4], bool enabled) {
         for (int id : ids)
-            EXPECT_EQ(host.IsEnabled(page, id), enabled) << "control " << id;
+            EXPECT_EQ(driver.IsEnabled(page, id), enabled) << "control " << id;
     }
 };
 
@@ -71,14 +71,14 @@ TEST_F(TextureSkewPageTest, StartsWithOnlyTheVerticalGroupOn) {
     RunMainWindow([&](CMainDlg& dlg) {
         const CTextureSkewPage& page = *dlg.TextureSkewPage();
         ExpectGroups(page, false, true);
-        EXPECT_FALSE(host.IsChecked(page, IDC_TS_HORZ_NEGATE));
-        EXPECT_FALSE(host.IsChecked(page, IDC_TS_VERT_NEGATE));
-        EXPECT_EQ(host.Text(page, IDC_TS_HORZ_SCALE), "1");
-        EXPECT_EQ(host.Text(page, IDC_TS_HORZ_RISE), "256");
-        EXPECT_EQ(host.Text(page, IDC_TS_HORZ_RUN), "0");
-        EXPECT_EQ(host.Text(page, IDC_TS_VERT_SCALE), "1");
-        EXPECT_EQ(host.Text(page, IDC_TS_VERT_RISE), "256");
-        EXPECT_EQ(host.Text(page, IDC_TS_VERT_RUN), "512");
+        EXPECT_FALSE(driver.IsChecked(page, IDC_TS_HORZ_NEGATE));
+        EXPECT_FALSE(driver.IsChecked(page, IDC_TS_VERT_NEGATE));
+        EXPECT_EQ(driver.Text(page, IDC_TS_HORZ_SCALE), "1");
+        EXPECT_EQ(driver.Text(page, IDC_TS_HORZ_RISE), "256");
+        EXPECT_EQ(driver.Text(page, IDC_TS_HORZ_RUN), "0");
+        EXPECT_EQ(driver.Text(page, IDC_TS_VERT_SCALE), "1");
+        EXPECT_EQ(driver.Text(page, IDC_TS_VERT_RISE), "256");
+        EXPECT_EQ(driver.Text(page, IDC_TS_VERT_RUN), "512");
     });
 }
 
@@ -122,10 +122,10 @@ TEST_F(TextureSkewPageTest, GroupsChooseTheFormOfTheCommand) {
         RunMainWindow([&](CMainDlg& dlg) {
             CTextureSkewPage& page = Show(dlg);
             Enter(page, c.in);
-            host.Click(page, IDC_TS_CMD);
+            driver.Click(page, IDC_TS_CMD);
             ExpectGroups(page, c.in.horz, c.in.vert);
             ExpectPending(dlg, c.command, kestrow::kLabelTextureSkew);
-            EXPECT_TRUE(host.MessageBoxes().empty());
+            EXPECT_TRUE(driver.MessageBoxes().empty());
         });
     }
 }
@@ -133,28 +133,28 @@ TEST_F(TextureSkewPageTest, GroupsChooseTheFormOfTheCommand) {
 TEST_F(TextureSkewPageTest, TogglesEnableTheirGroupAndHandOverTheLastOne) {
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        host.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, true, true);
-        host.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, false, true);
 
         // Unchecking the only group that is on turns the other one on.
-        host.Click(page, IDC_TS_VERT_SKEW);
+        driver.Click(page, IDC_TS_VERT_SKEW);
         ExpectGroups(page, true, false);
-        host.Click(page, IDC_TS_CMD);
+        driver.Click(page, IDC_TS_CMD);
         ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 UV=-0.000000", kestrow::kLabelTextureSkew);
 
-        host.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, false, true);
-        host.Click(page, IDC_TS_CMD);
+        driver.Click(page, IDC_TS_CMD);
         ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
 
-        host.Click(page, IDC_TS_HORZ_SKEW);
-        host.Click(page, IDC_TS_VERT_SKEW);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_VERT_SKEW);
         ExpectGroups(page, true, false);
-        host.Click(page, IDC_TS_VERT_SKEW);
+        driver.Click(page, IDC_TS_VERT_SKEW);
         ExpectGroups(page, true, true);
-        EXPECT_TRUE(host.MessageBoxes().empty());
+        EXPECT_TRUE(driver.MessageBoxes().empty());
     });
 }
 
@@ -164,25 +164,25 @@ TEST_F(TextureSkewPageTest, TogglesEnableInOrder) {
     using Log = std::vector<std::pair<int, bool>>;
     auto enableLog = [&] {
         Log log;
-        for (const auto& record : host.EnableLog())
+        for (const auto& record : driver.EnableLog())
             log.emplace_back(record.id, record.enabled);
-        host.ClearEnableLog();
+        driver.ClearEnableLog();
         return log;
     };
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        host.ClearEnableLog();
-        host.Click(page, IDC_TS_HORZ_SKEW);
+        driver.ClearEnableLog();
+        driver.Click(page, IDC_TS_HORZ_SKEW);
         EXPECT_EQ(enableLog(), (Log{{IDC_TS_HORZ_NEGATE, true},
                                     {IDC_TS_HORZ_RISE, true},
                                     {IDC_TS_HORZ_RUN, true},
                                     {IDC_TS_HORZ_SCALE, true}}));
-        host.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
         EXPECT_EQ(enableLog(), (Log{{IDC_TS_HORZ_NEGATE, false},
                                     {IDC_TS_HORZ_RISE, false},
                                     {IDC_TS_HORZ_RUN, false},
                                     {IDC_TS_HORZ_SCALE, false}}));
-        host.Click(page, IDC_TS_VERT_SKEW);
+        driver.Click(page, IDC_TS_VERT_SKEW);
         EXPECT_EQ(enableLog(), (Log{{IDC_TS_VERT_NEGATE, false},
                                     {IDC_TS_VERT_RISE, false},
                                     {IDC_TS_VERT_RUN, false},
@@ -199,22 +199,22 @@ TEST_F(TextureSkewPageTest, TogglesEnableInOrder) {
 TEST_F(TextureSkewPageTest, AFailedReadStopsTheToggleBeforeAnyEnabling) {
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        host.Type(page, IDC_TS_VERT_SCALE, "0.03");
-        host.Click(page, IDC_TS_HORZ_SKEW);
-        EXPECT_TRUE(host.IsChecked(page, IDC_TS_HORZ_SKEW));
+        driver.Type(page, IDC_TS_VERT_SCALE, "0.03");
+        driver.Click(page, IDC_TS_HORZ_SKEW);
+        EXPECT_TRUE(driver.IsChecked(page, IDC_TS_HORZ_SKEW));
         ExpectEnabled(page, kHorzControls, false);
-        EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kScaleMessage}));
-        EXPECT_EQ(host.FocusId(), IDC_TS_VERT_SCALE);
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kScaleMessage}));
+        EXPECT_EQ(driver.FocusId(), IDC_TS_VERT_SCALE);
     });
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        host.Click(page, IDC_TS_HORZ_SKEW);
-        host.Type(page, IDC_TS_HORZ_SCALE, "300");
-        host.Click(page, IDC_TS_VERT_SKEW);
-        EXPECT_FALSE(host.IsChecked(page, IDC_TS_VERT_SKEW));
+        driver.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Type(page, IDC_TS_HORZ_SCALE, "300");
+        driver.Click(page, IDC_TS_VERT_SKEW);
+        EXPECT_FALSE(driver.IsChecked(page, IDC_TS_VERT_SKEW));
         ExpectEnabled(page, kVertControls, true);
-        EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kScaleMessage}));
-        EXPECT_EQ(host.FocusId(), IDC_TS_HORZ_SCALE);
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kScaleMessage}));
+        EXPECT_EQ(driver.FocusId(), IDC_TS_HORZ_SCALE);
     });
 }
 
@@ -269,16 +269,16 @@ TEST_F(TextureSkewPageTest, CmdChecksStopAtTheFirstFailingField) {
         SCOPED_TRACE(c.messages.back() + " focus " + std::to_string(c.focus));
         RunMainWindow([&](CMainDlg& dlg) {
             CTextureSkewPage& page = Show(dlg);
-            host.Click(page, IDC_TS_CMD);
+            driver.Click(page, IDC_TS_CMD);
             ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000",
                           kestrow::kLabelTextureSkew);
 
             Enter(page, c.in);
-            host.ClearMessageBoxes();
-            host.Click(page, IDC_TS_CMD);
-            EXPECT_EQ(host.MessageTexts(), c.messages);
-            EXPECT_EQ(host.FocusDialog(), &page);
-            EXPECT_EQ(host.FocusId(), c.focus);
+            driver.ClearMessageBoxes();
+            driver.Click(page, IDC_TS_CMD);
+            EXPECT_EQ(driver.MessageTexts(), c.messages);
+            EXPECT_EQ(driver.FocusDialog(), &page);
+            EXPECT_EQ(driver.FocusId(), c.focus);
             ExpectNothingPending(dlg);
         });
     }
@@ -290,9 +290,9 @@ TEST_F(TextureSkewPageTest, RejectedDividendsCountAsZero) {
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
         Enter(page, {true, true, false, false, "1", "256", "abc", "1", "(5", "512"});
-        host.ClearMessageBoxes();
-        host.Click(page, IDC_TS_CMD);
-        EXPECT_EQ(host.MessageTexts(),
+        driver.ClearMessageBoxes();
+        driver.Click(page, IDC_TS_CMD);
+        EXPECT_EQ(driver.MessageTexts(),
                   (std::vector<std::string>{"No value recognized", "Error in expression.",
                                             "Mismatched brackets."}));
         ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.0000",
@@ -302,32 +302,33 @@ TEST_F(TextureSkewPageTest, RejectedDividendsCountAsZero) {
 
 // A bad horizontal rise is still tested with the group off: the toggle that
 // turns the group off reports it, and so does every Cmd until it is corrected.
+// The field is disabled by then and cannot take the focus, which stays on the box.
 TEST_F(TextureSkewPageTest, AFieldOfAGroupThatIsOffIsStillTested) {
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        host.Click(page, IDC_TS_HORZ_SKEW);
-        host.Click(page, IDC_TS_CMD);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_CMD);
         ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
                       kestrow::kLabelTextureSkew);
-        host.Type(page, IDC_TS_HORZ_RISE, "0");
-        host.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Type(page, IDC_TS_HORZ_RISE, "0");
+        driver.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, false, true);
-        EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kRangeMessage}));
-        EXPECT_EQ(host.FocusId(), IDC_TS_HORZ_RISE);
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kRangeMessage}));
+        EXPECT_EQ(driver.FocusId(), IDC_TS_HORZ_SKEW);
 
         for (int attempt = 0; attempt < 2; ++attempt) {
-            host.ClearMessageBoxes();
-            host.Click(page, IDC_TS_CMD);
-            EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kRangeMessage}));
+            driver.ClearMessageBoxes();
+            driver.Click(page, IDC_TS_CMD);
+            EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kRangeMessage}));
             ExpectNothingPending(dlg);
         }
 
-        host.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, true, true);
-        host.Type(page, IDC_TS_HORZ_RISE, "64");
-        host.ClearMessageBoxes();
-        host.Click(page, IDC_TS_CMD);
-        EXPECT_TRUE(host.MessageBoxes().empty());
+        driver.Type(page, IDC_TS_HORZ_RISE, "64");
+        driver.ClearMessageBoxes();
+        driver.Click(page, IDC_TS_CMD);
+        EXPECT_TRUE(driver.MessageBoxes().empty());
         ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
                       kestrow::kLabelTextureSkew);
     });
@@ -338,16 +339,16 @@ TEST_F(TextureSkewPageTest, AFieldOfAGroupThatIsOffIsStillTested) {
 TEST_F(TextureSkewPageTest, CmdWithNoGroupOnDoesNothing) {
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        host.Click(page, IDC_TS_CMD);
-        host.Type(page, IDC_TS_VERT_SCALE, "0.03");
-        host.Click(page, IDC_TS_VERT_SKEW);
-        EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kScaleMessage}));
-        EXPECT_FALSE(host.IsChecked(page, IDC_TS_HORZ_SKEW));
-        EXPECT_FALSE(host.IsChecked(page, IDC_TS_VERT_SKEW));
+        driver.Click(page, IDC_TS_CMD);
+        driver.Type(page, IDC_TS_VERT_SCALE, "0.03");
+        driver.Click(page, IDC_TS_VERT_SKEW);
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kScaleMessage}));
+        EXPECT_FALSE(driver.IsChecked(page, IDC_TS_HORZ_SKEW));
+        EXPECT_FALSE(driver.IsChecked(page, IDC_TS_VERT_SKEW));
 
-        host.ClearMessageBoxes();
-        host.Click(page, IDC_TS_CMD);
-        EXPECT_TRUE(host.MessageBoxes().empty());
+        driver.ClearMessageBoxes();
+        driver.Click(page, IDC_TS_CMD);
+        EXPECT_TRUE(driver.MessageBoxes().empty());
         ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
     });
 }
@@ -358,30 +359,30 @@ TEST_F(TextureSkewPageTest, CmdWithNoGroupOnDoesNothing) {
 TEST_F(TextureSkewPageTest, CmdThatReadsNoGroupOnClearsThePendingCommand) {
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        host.Click(page, IDC_TS_HORZ_SKEW);
-        host.Click(page, IDC_TS_CMD);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
+        driver.Click(page, IDC_TS_CMD);
         ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
                       kestrow::kLabelTextureSkew);
 
-        host.Type(page, IDC_TS_HORZ_SCALE, "0.03");
-        host.Click(page, IDC_TS_VERT_SKEW);
-        host.Click(page, IDC_TS_HORZ_SKEW);
-        EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{kScaleMessage, kScaleMessage}));
-        EXPECT_FALSE(host.IsChecked(page, IDC_TS_HORZ_SKEW));
-        EXPECT_FALSE(host.IsChecked(page, IDC_TS_VERT_SKEW));
+        driver.Type(page, IDC_TS_HORZ_SCALE, "0.03");
+        driver.Click(page, IDC_TS_VERT_SKEW);
+        driver.Click(page, IDC_TS_HORZ_SKEW);
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kScaleMessage, kScaleMessage}));
+        EXPECT_FALSE(driver.IsChecked(page, IDC_TS_HORZ_SKEW));
+        EXPECT_FALSE(driver.IsChecked(page, IDC_TS_VERT_SKEW));
         ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
                       kestrow::kLabelTextureSkew);
 
-        host.Type(page, IDC_TS_HORZ_SCALE, "2");
-        host.ClearMessageBoxes();
-        host.Click(page, IDC_TS_CMD);
-        EXPECT_TRUE(host.MessageBoxes().empty());
+        driver.Type(page, IDC_TS_HORZ_SCALE, "2");
+        driver.ClearMessageBoxes();
+        driver.Click(page, IDC_TS_CMD);
+        EXPECT_TRUE(driver.MessageBoxes().empty());
         ExpectNothingPending(dlg);
 
         // Turning a group on again brings the page back to a publishable state.
-        host.Click(page, IDC_TS_VERT_SKEW);
-        EXPECT_TRUE(host.IsChecked(page, IDC_TS_VERT_SKEW));
-        host.Click(page, IDC_TS_CMD);
+        driver.Click(page, IDC_TS_VERT_SKEW);
+        EXPECT_TRUE(driver.IsChecked(page, IDC_TS_VERT_SKEW));
+        driver.Click(page, IDC_TS_CMD);
         ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
     });
 }

@@ -44,8 +44,11 @@ void Walker::Check(const Step& step, const Plan& plan, bool accepted, const Befo
         return;
     if (plan.rejectedField != 0) {
         ++m_counts.rejectedFields;
-        if (m_host->FocusDialog() != PageDialog(PageIndex(plan.rejectedPage)) ||
-            m_host->FocusId() != plan.rejectedField) {
+        // A field disabled by then (a skew group turned off), or one in a minimised
+        // window, cannot take the focus.
+        const CDialog* page = PageDialog(PageIndex(plan.rejectedPage));
+        if (m_host->IsEnabled(*page, plan.rejectedField) && !m_host->IsDialogIconic(*m_main) &&
+            (m_host->FocusDialog() != page || m_host->FocusId() != plan.rejectedField)) {
             const std::optional<Role> focus = RoleOf(m_host->FocusDialog());
             Fail("focus", "after rejecting " + Where(plan.rejectedPage, plan.rejectedField) +
                               " the focus is on " +

@@ -42,7 +42,7 @@ Reading ReadPage(const PageSpec& page, const TextOf& textOf, bool withExpression
         else if (field.ranged && !(*value >= field.min && *value <= field.max))
             message = field.rangeMessage;
         if (message != nullptr) {
-            reading.messages.push_back({page.role, message, AppCaption()});
+            reading.messages.push_back({Role::Main, message, AppCaption()});
             reading.rejectedField = field.id;
             reading.numbersRead = false;
             return reading;
@@ -57,7 +57,7 @@ Reading ReadPage(const PageSpec& page, const TextOf& textOf, bool withExpression
         for (const std::string& text : sink.messages)
             reading.messages.push_back({Role::Main, text, AppCaption()});
         if (!(value >= field.lowerBound && value <= kUpperBound)) {
-            reading.messages.push_back({page.role, kRangeRule, AppCaption()});
+            reading.messages.push_back({Role::Main, kRangeRule, AppCaption()});
             reading.rejectedField = field.id;
             return reading;
         }

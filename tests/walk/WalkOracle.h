@@ -14,7 +14,7 @@ namespace walk {
 // own; here they only tell which field a page has to reject.
 
 struct ShownMessage {
-    Role owner;
+    Role owner; // the top-level window: a page's boxes belong to the main window
     std::string text;
     std::string caption;
     bool operator==(const ShownMessage&) const = default;

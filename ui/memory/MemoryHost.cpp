@@ -69,6 +69,18 @@ public:
         return true;
     }
 
+    // The window and every window it sits in are enabled, and the top-level one
+    // is not minimised.
+    bool CanHoldFocus() const {
+        for (const MemoryWindow* w = this; w != nullptr; w = w->m_parent) {
+            if (!w->m_enabled)
+                return false;
+            if (w->m_modal)
+                return !w->m_iconic;
+        }
+        return true;
+    }
+
     void FocusFirstTabStop() {
         for (MemoryControl& control : m_controls) {
             if (IsTabStop(*control.tmpl) && control.visible && control.enabled) {
@@ -110,8 +122,10 @@ public:
     bool IsItemChecked(int id) const override { return Control(id).checked; }
     void SetItemChecked(int id, bool checked) override { Control(id).checked = checked; }
     void EnableItem(int id, bool enable) override {
-        Control(id).enabled = enable;
-        m_host.m_enableLog.push_back({&m_dialog, id, enable});
+        MemoryControl& control = Control(id);
+        if (control.enabled != enable)
+            m_host.m_enableLog.push_back({&m_dialog, id, enable});
+        control.enabled = enable;
         // As on Windows, disabling the focused control leaves no window with the
         // focus, so that no key can press a disabled button.
         if (!enable && m_host.m_focusWindow == this && m_host.m_focusId == id) {
@@ -121,10 +135,12 @@ public:
     }
     void FocusItem(int id) override {
         MemoryControl& control = Control(id);
-        m_host.m_focusWindow = this;
-        m_host.m_focusId = id;
         if (control.kind == ControlKind::Edit)
             control.textSelected = true;
+        if (!control.enabled || !CanHoldFocus())
+            return; // as on Windows, where such a control does not take the focus
+        m_host.m_focusWindow = this;
+        m_host.m_focusId = id;
     }
     void SelectAllItemText(int id) override { Control(id).textSelected = true; }
     void InsertTabItem(int tabId, int index, const std::string& text) override {
@@ -175,12 +191,18 @@ public:
     void SetIcons(IconHandle icon) override { m_icon = icon; }
     void PaintMinimizedIcon(IconHandle) override { ++m_paintedIcons; }
     void ShowMessageBox(const std::string& text, const std::string& caption) override {
-        m_host.m_messageBoxes.push_back({&m_dialog, text, caption});
+        const MemoryWindow* owner = this;
+        while (!owner->m_modal && owner->m_parent != nullptr)
+            owner = owner->m_parent;
+        m_host.m_messageBoxes.push_back({&owner->m_dialog, text, caption});
     }
+    // A modal dialog's owner is enabled again at once, before the dialog hides.
     void EndDialog(int result) override {
         if (m_modal) {
             m_ended = true;
             m_endCode = result;
+            if (m_parent != nullptr)
+                m_parent->m_enabled = true;
         }
         m_visible = false;
     }

@@ -24,6 +24,8 @@ public:
     ~MemoryHost() override;
 
     struct MessageBoxRecord {
+        // The top-level window that owns the box: a page's boxes belong to the
+        // main window, since a child window cannot own one.
         CDialog* owner;
         std::string text;
         std::string caption;
@@ -75,13 +77,14 @@ public:
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
     std::vector<std::string> MessageTexts() const;
     void ClearMessageBoxes() { m_messageBoxes.clear(); }
-    // Every enabling and disabling of a control, in the order the code did it.
+    // Every change of a control's enabled state, in the order the code made it.
     const std::vector<EnableRecord>& EnableLog() const { return m_enableLog; }
     void ClearEnableLog() { m_enableLog.clear(); }
 
     // Outside windows, the clipboard and the messages posted to them.
     WindowRef AddTopLevelWindow(const std::string& title);
     WindowRef AddChildWindow(WindowRef parent);
+    void RemoveOutsideWindows() { m_outside.clear(); }
     std::string Clipboard() const { return m_clipboard; }
     void SetClipboard(const std::string& text) { m_clipboard = text; }
     const std::vector<PostedMessage>& PostedMessages() const { return m_posted; }

@@ -1,0 +1,534 @@
+// The driver over real windows, in the test's own process: our dialogs run in the
+// Win32 host's modal loop, a test body runs from inside that loop, message boxes
+// are answered as they open, and posted messages are taken as the loop would take
+// them.
+#include "UiDriver.h"
+
+#include "ui/Dialog.h"
+#include "ui/win32/DialogProc.h"
+#include "ui/win32/ModalLoop.h"
+#include "ui/win32/Win32DialogWindow.h"
+#include "ui/win32/Win32Host.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <future>
+#include <map>
+#include <thread>
+
+namespace uitest {
+
+namespace {
+
+constexpr const char* kOutsideClass = "KestrowTestOutsideWindow";
+
+HWND HandleOf(const CDialog& dialog) {
+    return dialog.HasWindow() ? ui::WindowOf(dialog).Handle() : nullptr;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+std::string WindowText(HWND hwnd) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool IsOurDialog(HWND hwnd) {
+    return ui::AttachedDialog(hwnd) != nullptr;
+}
+
+// A dialog-class window that is not one of ours: a message box.
+bool IsMessageBox(HWND hwnd) {
+    return ClassOf(hwnd) == "#32770" &&
+           GetWindowLongPtrA(hwnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&ui::DialogProc);
+}
+
+// The texts of the box's static controls: its message.
+std::string MessageOf(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (lstrcmpiA(ClassOf(child).c_str(), "Static") == 0) {
+            const std::string part = WindowText(child);
+            if (!part.empty())
+                text += (text.empty() ? "" : "\n") + part;
+        }
+    }
+    return text;
+}
+
+UINT VirtualKey(ui::DialogKey key) {
+    switch (key) {
+    case ui::DialogKey::Enter:
+        return VK_RETURN;
+    case ui::DialogKey::Escape:
+        return VK_ESCAPE;
+    case ui::DialogKey::Tab:
+        return VK_TAB;
+    case ui::DialogKey::PageUp:
+        return VK_PRIOR;
+    case ui::DialogKey::PageDown:
+        return VK_NEXT;
+    }
+    return 0;
+}
+
+// Another program's hold on the clipboard: a thread that opens it and keeps it
+// open until let go.
+class ClipboardHolder {
+public:
+    ~ClipboardHolder() { LetGo(); }
+
+    void Hold() {
+        if (m_thread.joinable())
+            return;
+        std::promise<void> opened;
+        std::future<void> isOpen = opened.get_future();
+        m_letGo = std::promise<void>();
+        m_thread =
+            std::thread([opened = std::move(opened), letGo = m_letGo.get_future()]() mutable {
+                const bool held = OpenClipboard(nullptr) != FALSE;
+                opened.set_value();
+                letGo.wait();
+                if (held)
+                    CloseClipboard();
+            });
+        isOpen.wait();
+    }
+
+    void LetGo() {
+        if (!m_thread.joinable())
+            return;
+        m_letGo.set_value();
+        m_thread.join();
+    }
+
+private:
+    std::thread m_thread;
+    std::promise<void> m_letGo;
+};
+
+// The Win32 host, told when a modal run starts so that the waiting body can run
+// inside its loop.
+class DrivenHost : public ui::Win32Host {
+public:
+    DrivenHost() : Win32Host(GetModuleHandleA(nullptr)) { s_current = this; }
+    ~DrivenHost() override { s_current = nullptr; }
+
+    void OnNextModal(ModalBody body) { m_bodies.push_back(std::move(body)); }
+    const std::vector<int>& Runs() const { return m_runs; }
+    // The innermost of our modal dialogs that is running.
+    HWND RunningModal() const { return m_running.empty() ? nullptr : HandleOf(*m_running.back()); }
+
+    int RunModal(CDialog& dialog, CDialog* owner) override {
+        m_runs.push_back(dialog.TemplateId());
+        m_running.push_back(&dialog);
+        // A timer's tick comes only from a loop that waits for input: the run's
+        // own loop, once the dialog is open.
+        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &OnOpenTick);
+        m_waiting[timer] = &dialog;
+        const int result = Win32Host::RunModal(dialog, owner);
+        if (m_waiting.erase(timer) != 0)
+            KillTimer(nullptr, timer);
+        m_running.pop_back();
+        return result;
+    }
+
+private:
+    static void CALLBACK OnOpenTick(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        if (s_current != nullptr)
+            s_current->RunBody(timer);
+    }
+
+    void RunBody(UINT_PTR timer) {
+        auto found = m_waiting.find(timer);
+        if (found == m_waiting.end())
+            return;
+        CDialog& dialog = *found->second;
+        m_waiting.erase(found);
+        if (!m_bodies.empty()) {
+            ModalBody body = std::move(m_bodies.front());
+            m_bodies.pop_front();
+            body(dialog);
+        }
+        if (IsOpen(dialog))
+            SendMessageA(HandleOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
+        if (IsOpen(dialog))
+            dialog.EndDialog(ui::kIdCancel); // refused to close: the run must end
+    }
+
+    static bool IsOpen(const CDialog& dialog) {
+        return HandleOf(dialog) != nullptr && !ui::WindowOf(dialog).HasEnded();
+    }
+
+    static DrivenHost* s_current;
+    std::deque<ModalBody> m_bodies;
+    std::vector<int> m_runs;
+    std::vector<CDialog*> m_running;
+    std::map<UINT_PTR, CDialog*> m_waiting;
+};
+
+DrivenHost* DrivenHost::s_current = nullptr;
+
+class Win32UiDriver : public UiDriver {
+public:
+    Win32UiDriver() {
+        s_driver = this;
+        ui::SetHost(&m_host);
+        WNDCLASSA outside{};
+        outside.lpfnWndProc = DefWindowProcA;
+        outside.hInstance = GetModuleHandleA(nullptr);
+        outside.lpszClassName = kOutsideClass;
+        RegisterClassA(&outside); // fails harmlessly when a driver before registered it
+        const DWORD thread = GetCurrentThreadId();
+        m_hooks[0] = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterCall, nullptr, thread);
+        m_hooks[1] = SetWindowsHookExA(WH_CALLWNDPROC, BeforeCall, nullptr, thread);
+        m_hooks[2] = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, thread);
+    }
+    ~Win32UiDriver() override {
+        m_holder.LetGo();
+        RemoveOutsideWindows();
+        for (HHOOK hook : m_hooks)
+            UnhookWindowsHookEx(hook);
+        ui::SetHost(nullptr);
+        s_driver = nullptr;
+    }
+    Win32UiDriver(const Win32UiDriver&) = delete;
+    Win32UiDriver& operator=(const Win32UiDriver&) = delete;
+
+    void OnNextModal(ModalBody body) override { m_host.OnNextModal(std::move(body)); }
+    std::vector<int> ModalRuns() const override { return m_host.Runs(); }
+
+    bool Type(CDialog& dialog, int id, const std::string& text) override {
+        HWND edit = Item(dialog, id);
+        if (!Reachable(edit) || lstrcmpiA(ClassOf(edit).c_str(), "Edit") != 0 ||
+            (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) != 0)
+            return false;
+        SetFocus(edit);
+        SetWindowTextA(edit, text.c_str());
+        Settle();
+        return true;
+    }
+
+    bool Click(CDialog& dialog, int id) override {
+        HWND control = Item(dialog, id);
+        if (!Reachable(control))
+            return false;
+        SendMessageA(control, BM_CLICK, 0, 0);
+        Settle();
+        return true;
+    }
+
+    // With the mouse, on the middle of the tab's item.
+    bool SelectTab(CDialog& dialog, int tabId, int index) override {
+        HWND tabs = Item(dialog, tabId);
+        if (!Reachable(tabs) || SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index)
+            return false;
+        RECT item{};
+        if (!SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&item)))
+            return false;
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+        Settle();
+        return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index;
+    }
+
+    // Posted to the window with the focus, as the keyboard does; with no focus,
+    // to the active window as a system key. The modifiers are down meanwhile.
+    void PressKey(ui::DialogKey key, ui::KeyModifiers modifiers) override {
+        HWND target = GetFocus();
+        bool systemKey = modifiers.alt;
+        if (target == nullptr) {
+            target = GetActiveWindow();
+            systemKey = true;
+        }
+        if (target == nullptr)
+            return;
+        BYTE before[256] = {};
+        GetKeyboardState(before);
+        BYTE held[256];
+        std::memcpy(held, before, sizeof held);
+        const auto press = [&](int virtualKey, bool down) { held[virtualKey] = down ? 0x80 : 0; };
+        press(VK_CONTROL, modifiers.ctrl);
+        press(VK_LCONTROL, modifiers.ctrl);
+        press(VK_SHIFT, modifiers.shift);
+        press(VK_LSHIFT, modifiers.shift);
+        press(VK_MENU, modifiers.alt);
+        press(VK_LMENU, modifiers.alt);
+        SetKeyboardState(held);
+
+        const UINT virtualKey = VirtualKey(key);
+        LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC) << 16);
+        if (virtualKey == VK_PRIOR || virtualKey == VK_NEXT)
+            data |= 1 << 24; // extended key
+        if (modifiers.alt)
+            data |= 1 << 29;
+        PostMessageA(target, systemKey ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, data);
+        PostMessageA(target, systemKey ? WM_SYSKEYUP : WM_KEYUP, virtualKey,
+                     data | static_cast<LPARAM>(0xC0000000u));
+        Settle();
+        SetKeyboardState(before);
+    }
+
+    void SystemCommand(CDialog& dialog, unsigned id) override {
+        HWND hwnd = HandleOf(dialog);
+        if (!Reachable(hwnd))
+            return;
+        SendMessageA(hwnd, WM_SYSCOMMAND, id, 0);
+        Settle();
+    }
+
+    void Close(CDialog& dialog) override { SystemCommand(dialog, SC_CLOSE); }
+
+    std::string Text(const CDialog& dialog, int id) const override {
+        return WindowText(Item(dialog, id));
+    }
+    bool IsChecked(const CDialog& dialog, int id) const override {
+        return IsDlgButtonChecked(HandleOf(dialog), id) == BST_CHECKED;
+    }
+    bool IsEnabled(const CDialog& dialog, int id) const override {
+        return IsWindowEnabled(Item(dialog, id)) != FALSE;
+    }
+    bool IsDialogVisible(const CDialog& dialog) const override {
+        return (GetWindowLongA(HandleOf(dialog), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    bool IsDialogEnabled(const CDialog& dialog) const override {
+        return IsWindowEnabled(HandleOf(dialog)) != FALSE;
+    }
+    bool IsDialogIconic(const CDialog& dialog) const override {
+        return IsIconic(HandleOf(dialog)) != FALSE;
+    }
+    bool IsDialogTopmost(const CDialog& dialog) const override {
+        return (GetWindowLongA(HandleOf(dialog), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    }
+    bool IsTextSelected(const CDialog& dialog, int id) const override {
+        HWND edit = Item(dialog, id);
+        DWORD start = 0, end = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthA(edit));
+    }
+    std::vector<std::string> TabItems(const CDialog& dialog, int tabId) const override {
+        HWND tabs = Item(dialog, tabId);
+        std::vector<std::string> items;
+        const auto count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+        for (int index = 0; index < count; ++index) {
+            char text[128] = {};
+            TCITEMA item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(&item));
+            items.emplace_back(text);
+        }
+        return items;
+    }
+    std::vector<std::string> SystemMenuItems(const CDialog& dialog) const override {
+        std::vector<std::string> items;
+        HMENU menu = GetSystemMenu(HandleOf(dialog), FALSE);
+        const int count = menu != nullptr ? GetMenuItemCount(menu) : 0;
+        for (int index = 0; index < count; ++index) {
+            char text[128] = {};
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_STRING;
+            info.dwTypeData = text;
+            info.cch = sizeof text;
+            GetMenuItemInfoA(menu, static_cast<UINT>(index), TRUE, &info);
+            items.emplace_back((info.fType & MFT_SEPARATOR) != 0 ? "" : text);
+        }
+        return items;
+    }
+    ui::IconHandle Icon(const CDialog& dialog) const override {
+        return static_cast<ui::IconHandle>(SendMessageA(HandleOf(dialog), WM_GETICON, ICON_BIG, 0));
+    }
+    CDialog* FocusDialog() const override {
+        HWND focus = GetFocus();
+        if (focus == nullptr)
+            return nullptr;
+        if (CDialog* dialog = ui::AttachedDialog(focus))
+            return dialog;
+        return ui::AttachedDialog(GetParent(focus));
+    }
+    int FocusId() const override {
+        HWND focus = GetFocus();
+        if (focus == nullptr || IsOurDialog(focus) || !IsOurDialog(GetParent(focus)))
+            return 0;
+        return GetDlgCtrlID(focus);
+    }
+
+    std::vector<MessageBoxRecord> MessageBoxes() const override { return m_boxes; }
+    void ClearMessageBoxes() override { m_boxes.clear(); }
+
+    std::vector<EnableRecord> EnableLog() const override { return m_enableLog; }
+    void ClearEnableLog() override { m_enableLog.clear(); }
+
+    // Hidden windows of our own thread stand in for the other program's.
+    ui::WindowRef AddTopLevelWindow(const std::string& title) override {
+        return AddOutside(title, 0, nullptr);
+    }
+    ui::WindowRef AddChildWindow(ui::WindowRef parent) override {
+        return AddOutside("", WS_CHILD, reinterpret_cast<HWND>(parent));
+    }
+    void RemoveOutsideWindows() override {
+        for (auto it = m_outside.rbegin(); it != m_outside.rend(); ++it) {
+            if (IsWindow(*it))
+                DestroyWindow(*it);
+        }
+        m_outside.clear();
+    }
+    std::vector<PostedMessage> PostedMessages() override {
+        MSG msg;
+        for (HWND hwnd : m_outside) {
+            while (IsWindow(hwnd) && PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE))
+                continue; // the hook records it
+        }
+        return m_posted;
+    }
+
+    std::string Clipboard() const override {
+        std::string text;
+        if (!OpenClipboard(nullptr))
+            return text;
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+                text = chars;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+        return text;
+    }
+    void SetClipboard(const std::string& text) override { m_host.WriteClipboardText(text); }
+    void HoldClipboard() override { m_holder.Hold(); }
+    void LetGoOfClipboard() override { m_holder.LetGo(); }
+
+private:
+    HWND Item(const CDialog& dialog, int id) const { return GetDlgItem(HandleOf(dialog), id); }
+
+    // Shown, and enabled along with every window it sits in.
+    static bool Reachable(HWND hwnd) {
+        if (hwnd == nullptr || !IsWindowVisible(hwnd))
+            return false;
+        for (; hwnd != nullptr; hwnd = GetAncestor(hwnd, GA_PARENT)) {
+            if (!IsWindowEnabled(hwnd))
+                return false;
+            if ((GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) == 0)
+                break;
+        }
+        return true;
+    }
+
+    ui::WindowRef AddOutside(const std::string& title, DWORD style, HWND parent) {
+        HWND hwnd = CreateWindowExA(0, kOutsideClass, title.c_str(), style, 0, 0, 100, 100, parent,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        m_outside.push_back(hwnd);
+        return reinterpret_cast<ui::WindowRef>(hwnd);
+    }
+    bool IsOutside(HWND hwnd) const {
+        return hwnd != nullptr &&
+               std::find(m_outside.begin(), m_outside.end(), hwnd) != m_outside.end();
+    }
+
+    // Handles what the action left in the queue, in order, as the running modal
+    // loop would. Timer ticks come last of all, so the first one ends it: a body
+    // waiting for its modal window must not start here.
+    void Settle() {
+        MSG msg;
+        for (int handled = 0; handled < 10000; ++handled) {
+            if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) || msg.message == WM_TIMER ||
+                !PeekMessageA(&msg, nullptr, msg.message, msg.message, PM_REMOVE))
+                return;
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            if (HWND modal = m_host.RunningModal()) {
+                ui::DispatchModalMessage(msg, modal);
+            } else {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+    }
+
+    // A message box has opened: recorded, then answered with OK once its loop runs.
+    static LRESULT CALLBACK AfterCall(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code == HC_ACTION && s_driver != nullptr && call->message == WM_INITDIALOG &&
+            IsMessageBox(call->hwnd)) {
+            s_driver->m_boxes.push_back({ui::AttachedDialog(GetWindow(call->hwnd, GW_OWNER)),
+                                         MessageOf(call->hwnd), WindowText(call->hwnd)});
+            PostMessageA(call->hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(call->hwnd, IDOK)));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    // A control of one of our dialogs is told that its enabled state changed.
+    static LRESULT CALLBACK BeforeCall(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && s_driver != nullptr && call->message == WM_ENABLE &&
+            (GetWindowLongA(call->hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+            if (CDialog* dialog = ui::AttachedDialog(GetParent(call->hwnd)))
+                s_driver->m_enableLog.push_back(
+                    {dialog, GetDlgCtrlID(call->hwnd), call->wParam != FALSE});
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    // Whichever loop takes a message posted to an outside window, it is recorded.
+    static LRESULT CALLBACK OnGetMessage(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (code == HC_ACTION && wParam == PM_REMOVE && s_driver != nullptr &&
+            s_driver->IsOutside(msg->hwnd))
+            s_driver->m_posted.push_back({reinterpret_cast<ui::WindowRef>(msg->hwnd), msg->message,
+                                          msg->wParam, msg->lParam});
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static Win32UiDriver* s_driver;
+    DrivenHost m_host;
+    HHOOK m_hooks[3] = {};
+    std::vector<MessageBoxRecord> m_boxes;
+    std::vector<EnableRecord> m_enableLog;
+    std::vector<HWND> m_outside;
+    std::vector<PostedMessage> m_posted;
+    ClipboardHolder m_holder;
+};
+
+Win32UiDriver* Win32UiDriver::s_driver = nullptr;
+
+} // namespace
+
+std::unique_ptr<UiDriver> MakeUiDriver() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    return std::make_unique<Win32UiDriver>();
+}
+
+bool CanShowWindows() {
+    HWND probe =
+        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (probe == nullptr)
+        return false;
+    DestroyWindow(probe);
+    return true;
+}
+
+} // namespace uitest

@@ -1,0 +1,78 @@
+// Cases that need the in-memory host's simulation, which real windows cannot give
+// in one process: a clipboard let go of after a given time, with time passing only
+// while the logic pauses, and paints counted.
+#include "../UiTest.h"
+#include "../driver/MemoryUiDriver.h"
+
+#include "pages/BevelScalePage.h"
+#include "res/resource.h"
+
+#include <chrono>
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr const char* kBevelDefaults = "POLY TEXSCALE UU=1.000000 VV=1.414214";
+constexpr unsigned kScMinimize = 0xF020;
+
+class SimulationOnlyTest : public UiTest {
+protected:
+    ui::MemoryHost& Memory() { return static_cast<uitest::MemoryUiDriver&>(driver).Host(); }
+};
+
+TEST_F(SimulationOnlyTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
+    struct Case {
+        const char* name;
+        milliseconds held;
+        bool delivered;
+    };
+    const Case cases[] = {
+        {"let go of at once", milliseconds{0}, true},
+        {"let go of in time", milliseconds{200}, true},
+        {"let go of too late", milliseconds{300}, false},
+    };
+    driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RunMainWindow([&](CMainDlg& dlg) {
+            PublishBevelDefaults(dlg);
+            driver.SetClipboard("copied earlier by the user");
+            const std::size_t postedBefore = driver.PostedMessages().size();
+            const milliseconds pausedBefore = Memory().PausedFor();
+            Memory().HoldClipboard(c.held);
+
+            driver.Click(dlg, IDC_MAIN_APPLY);
+
+            EXPECT_LE(Memory().PausedFor() - pausedBefore, milliseconds{250});
+            EXPECT_EQ(driver.Clipboard(),
+                      c.delivered ? kBevelDefaults : "copied earlier by the user");
+            EXPECT_EQ(driver.PostedMessages().size(), postedBefore + (c.delivered ? 3 : 0));
+            EXPECT_EQ(driver.MessageBoxes().size(), c.delivered ? 0u : 1u);
+            driver.LetGoOfClipboard();
+        });
+    }
+}
+
+TEST_F(SimulationOnlyTest, ApplyDoesNotPauseWhenTheClipboardIsFree) {
+    driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
+    RunMainWindow([&](CMainDlg& dlg) {
+        PublishBevelDefaults(dlg);
+        driver.Click(dlg, IDC_MAIN_APPLY);
+        driver.Click(dlg, IDC_MAIN_APPLY);
+        EXPECT_EQ(driver.PostedMessages().size(), 6u);
+        EXPECT_EQ(Memory().PausedFor(), milliseconds{0});
+    });
+}
+
+TEST_F(SimulationOnlyTest, MinimisedWindowPaintsItsIcon) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        Memory().Paint(dlg);
+        EXPECT_EQ(Memory().PaintedIcons(dlg), 0);
+        driver.SystemCommand(dlg, kScMinimize);
+        Memory().Paint(dlg);
+        EXPECT_EQ(Memory().PaintedIcons(dlg), 1);
+    });
+}
+
+} // namespace
