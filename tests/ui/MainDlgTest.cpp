@@ -1,5 +1,6 @@
 #include "UiTest.h"
 
+#include "app/AboutTexts.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
 #include "pages/PillarWrapPage.h"
@@ -107,11 +108,30 @@ TEST_F(MainDlgTest, AFailedCmdClearsAnEarlierCommand) {
 TEST_F(MainDlgTest, AboutEntryOpensTheAboutBoxModally) {
     RunMainWindow([&](CMainDlg& dlg) {
         bool mainEnabledMeanwhile = true;
-        driver.OnNextModal([&](CDialog&) { mainEnabledMeanwhile = driver.IsDialogEnabled(dlg); });
+        const CDialog* aboutBox = nullptr;
+        driver.OnNextModal([&](CDialog& about) {
+            aboutBox = &about;
+            mainEnabledMeanwhile = driver.IsDialogEnabled(dlg);
+            EXPECT_EQ(driver.FocusDialog(), &about);
+            EXPECT_EQ(driver.FocusId(), ui::kIdOk);
+            // Each box opens over the about box, which stays open after it.
+            driver.Click(about, IDC_ABOUT_CREDITS);
+            driver.Click(about, IDC_ABOUT_REV_HISTORY);
+            EXPECT_TRUE(driver.IsDialogVisible(about));
+            driver.Click(about, ui::kIdOk);
+        });
         driver.SystemCommand(dlg, IDM_ABOUTBOX);
         EXPECT_EQ(driver.ModalRuns().back(), IDD_ABOUTBOX);
         EXPECT_FALSE(mainEnabledMeanwhile);
         EXPECT_TRUE(driver.IsDialogEnabled(dlg));
+        const auto boxes = driver.MessageBoxes();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[0].owner, aboutBox);
+        EXPECT_EQ(boxes[0].caption, kCreditsCaption);
+        EXPECT_EQ(boxes[0].text, kCreditsText);
+        EXPECT_EQ(boxes[1].owner, aboutBox);
+        EXPECT_EQ(boxes[1].caption, kRevHistoryCaption);
+        EXPECT_EQ(boxes[1].text, kRevHistoryText);
 
         driver.SystemCommand(dlg, kScMinimize);
         EXPECT_TRUE(driver.IsDialogIconic(dlg));

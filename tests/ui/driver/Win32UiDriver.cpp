@@ -2,13 +2,14 @@
 // Win32 host's modal loop, a test body runs from inside that loop, message boxes
 // are answered as they open, and posted messages are taken as the loop would take
 // them.
+#include "ClipboardHolder.h"
+#include "DrivenWin32Host.h"
 #include "UiDriver.h"
 
 #include "ui/Dialog.h"
 #include "ui/win32/DialogProc.h"
 #include "ui/win32/ModalLoop.h"
 #include "ui/win32/Win32DialogWindow.h"
-#include "ui/win32/Win32Host.h"
 
 #include <windows.h>
 
@@ -16,20 +17,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
-#include <future>
-#include <map>
-#include <thread>
 
 namespace uitest {
 
 namespace {
 
 constexpr const char* kOutsideClass = "KestrowTestOutsideWindow";
-
-HWND HandleOf(const CDialog& dialog) {
-    return dialog.HasWindow() ? ui::WindowOf(dialog).Handle() : nullptr;
-}
 
 std::string ClassOf(HWND hwnd) {
     char name[64] = {};
@@ -83,104 +76,6 @@ UINT VirtualKey(ui::DialogKey key) {
     }
     return 0;
 }
-
-// Another program's hold on the clipboard: a thread that opens it and keeps it
-// open until let go.
-class ClipboardHolder {
-public:
-    ~ClipboardHolder() { LetGo(); }
-
-    void Hold() {
-        if (m_thread.joinable())
-            return;
-        std::promise<void> opened;
-        std::future<void> isOpen = opened.get_future();
-        m_letGo = std::promise<void>();
-        m_thread =
-            std::thread([opened = std::move(opened), letGo = m_letGo.get_future()]() mutable {
-                const bool held = OpenClipboard(nullptr) != FALSE;
-                opened.set_value();
-                letGo.wait();
-                if (held)
-                    CloseClipboard();
-            });
-        isOpen.wait();
-    }
-
-    void LetGo() {
-        if (!m_thread.joinable())
-            return;
-        m_letGo.set_value();
-        m_thread.join();
-    }
-
-private:
-    std::thread m_thread;
-    std::promise<void> m_letGo;
-};
-
-// The Win32 host, told when a modal run starts so that the waiting body can run
-// inside its loop.
-class DrivenHost : public ui::Win32Host {
-public:
-    DrivenHost() : Win32Host(GetModuleHandleA(nullptr)) { s_current = this; }
-    ~DrivenHost() override { s_current = nullptr; }
-
-    void OnNextModal(ModalBody body) { m_bodies.push_back(std::move(body)); }
-    const std::vector<int>& Runs() const { return m_runs; }
-    // The innermost of our modal dialogs that is running.
-    HWND RunningModal() const { return m_running.empty() ? nullptr : HandleOf(*m_running.back()); }
-
-    int RunModal(CDialog& dialog, CDialog* owner) override {
-        m_runs.push_back(dialog.TemplateId());
-        m_running.push_back(&dialog);
-        // A timer's tick comes only from a loop that waits for input: the run's
-        // own loop, once the dialog is open.
-        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &OnOpenTick);
-        m_waiting[timer] = &dialog;
-        const int result = Win32Host::RunModal(dialog, owner);
-        if (m_waiting.erase(timer) != 0)
-            KillTimer(nullptr, timer);
-        m_running.pop_back();
-        return result;
-    }
-
-private:
-    static void CALLBACK OnOpenTick(HWND, UINT, UINT_PTR timer, DWORD) {
-        KillTimer(nullptr, timer);
-        if (s_current != nullptr)
-            s_current->RunBody(timer);
-    }
-
-    void RunBody(UINT_PTR timer) {
-        auto found = m_waiting.find(timer);
-        if (found == m_waiting.end())
-            return;
-        CDialog& dialog = *found->second;
-        m_waiting.erase(found);
-        if (!m_bodies.empty()) {
-            ModalBody body = std::move(m_bodies.front());
-            m_bodies.pop_front();
-            body(dialog);
-        }
-        if (IsOpen(dialog))
-            SendMessageA(HandleOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
-        if (IsOpen(dialog))
-            dialog.EndDialog(ui::kIdCancel); // refused to close: the run must end
-    }
-
-    static bool IsOpen(const CDialog& dialog) {
-        return HandleOf(dialog) != nullptr && !ui::WindowOf(dialog).HasEnded();
-    }
-
-    static DrivenHost* s_current;
-    std::deque<ModalBody> m_bodies;
-    std::vector<int> m_runs;
-    std::vector<CDialog*> m_running;
-    std::map<UINT_PTR, CDialog*> m_waiting;
-};
-
-DrivenHost* DrivenHost::s_current = nullptr;
 
 class Win32UiDriver : public UiDriver {
 public:
@@ -503,7 +398,7 @@ private:
     }
 
     static Win32UiDriver* s_driver;
-    DrivenHost m_host;
+    DrivenWin32Host m_host;
     HHOOK m_hooks[3] = {};
     std::vector<MessageBoxRecord> m_boxes;
     std::vector<EnableRecord> m_enableLog;
