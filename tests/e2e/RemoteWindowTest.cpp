@@ -1,5 +1,5 @@
 // The remote window of the real program: how it opens over the minimised main
-// window, its Apply against the stand-in editor, and the ways back.
+// window, its Apply against the stand-in editor, and the way back.
 
 #include "Clipboard.h"
 #include "KestrowFixture.h"
@@ -41,11 +41,6 @@ protected:
         EXPECT_TRUE(IsPending(command, label));
     }
 
-    HWND KeyTarget(HWND remote) const {
-        HWND focus = app.Focus();
-        return focus != nullptr && (focus == remote || IsChild(remote, focus)) ? focus : remote;
-    }
-
     StandInEditorDriver editor;
 };
 
@@ -71,27 +66,6 @@ TEST_F(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress
 
     ASSERT_TRUE(app.CloseDialog(*remote, IDCANCEL));
     ExpectRecalled(kBevelDefaultsCommand, "CMD: Bevel Scale");
-}
-
-TEST_F(RemoteWindowTest, EnterAppliesAndEscapeRecalls) {
-    Publish(Page::TextureSkew, IDC_TS_CMD);
-    const std::string command = app.Command();
-    const std::optional<DialogWindow> remote = OpenRemote();
-    ASSERT_TRUE(remote);
-    EXPECT_EQ(ReadText(GetDlgItem(remote->window, IDC_REMOTE_APPLY)), "Texture Skew");
-
-    ASSERT_TRUE(app.PressKey(KeyTarget(remote->window), VK_RETURN));
-    EXPECT_TRUE(WaitUntil([&] { return editor.LogLines().size() == 1; }));
-    ASSERT_TRUE(app.Sync());
-    ASSERT_TRUE(editor.Drain());
-    EXPECT_EQ(editor.LogLines(), std::vector<std::string>{command});
-    EXPECT_TRUE(IsWindow(remote->window)) << "Enter closed the remote window";
-
-    ASSERT_TRUE(app.PressKey(KeyTarget(remote->window), VK_ESCAPE));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(remote->window); }));
-    ASSERT_TRUE(app.Sync());
-    ExpectRecalled(command, "CMD: Texture Skew");
-    EXPECT_EQ(editor.LogLines().size(), 1u);
 }
 
 } // namespace
