@@ -24,6 +24,7 @@ public:
 
 // The style bits the dialogs' behaviour depends on; the values are the platform's.
 namespace style {
+inline constexpr std::uint32_t kChild = 0x40000000;
 inline constexpr std::uint32_t kVisible = 0x10000000;
 inline constexpr std::uint32_t kDisabled = 0x08000000;
 inline constexpr std::uint32_t kGroup = 0x00020000;

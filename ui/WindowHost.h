@@ -18,6 +18,7 @@ using IconHandle = std::uintptr_t;
 // platform's, so the Win32 host passes them through unchanged.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
+inline constexpr int kNoEndCode = -1;
 inline constexpr int kBnClicked = 0;
 inline constexpr int kTcnSelChange = -551;
 inline constexpr int kTcnSelChanging = -552;
@@ -72,7 +73,8 @@ class WindowHost {
 public:
     virtual ~WindowHost() = default;
 
-    // Runs the dialog modally, its owner disabled meanwhile; returns its end code.
+    // Runs the dialog modally, its owner disabled meanwhile; returns its end code,
+    // or kNoEndCode when its window could not be made or the run was cut short.
     virtual int RunModal(CDialog& dialog, CDialog* owner) = 0;
     // Creates the dialog as a modeless child of the parent; the window lives until
     // the returned object is destroyed.

@@ -3,6 +3,8 @@
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
 
+#include <vector>
+
 namespace {
 
 constexpr int kTabBevel = 1;
@@ -61,6 +63,15 @@ TEST_F(PageFrameworkTest, ExpressionFieldBounds) {
             EXPECT_EQ(rangeMessage, !c.accepted);
         }
     });
+}
+
+// A page's template makes a child window, which cannot be made without a parent:
+// the page cannot run on its own as a modal window.
+TEST_F(PageFrameworkTest, APageCannotRunOnItsOwn) {
+    CDialog page(IDD_BEVEL_SCALE);
+    EXPECT_EQ(page.DoModal(), ui::kNoEndCode);
+    EXPECT_FALSE(page.HasWindow());
+    EXPECT_EQ(driver.ModalRuns(), std::vector<int>{IDD_BEVEL_SCALE});
 }
 
 } // namespace

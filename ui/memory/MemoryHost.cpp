@@ -283,6 +283,11 @@ int MemoryHost::RunModal(CDialog& dialog, CDialog* owner) {
     MemoryWindow* focusBefore = m_focusWindow;
     int focusIdBefore = m_focusId;
     m_modalRuns.push_back(dialog.TemplateId());
+    // As on Windows, a child window cannot be made without a parent.
+    auto found = m_resources.dialogs.find(dialog.TemplateId());
+    if (ownerWindow == nullptr && found != m_resources.dialogs.end() &&
+        found->second.Has(style::kChild))
+        return kNoEndCode;
 
     std::unique_ptr<MemoryWindow> window = MakeWindow(dialog, ownerWindow, true);
     window->m_visible = true;

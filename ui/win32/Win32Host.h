@@ -31,9 +31,6 @@ public:
     std::optional<std::string> ReadClipboardText() override;
     void Pause(std::chrono::milliseconds duration) override;
 
-    // What RunModal returns when WM_QUIT or a failed creation ends the run.
-    static constexpr int kNoEndCode = -1;
-
 private:
     HWND CreateDialogWindow(CDialog& dialog, HWND parentOrOwner);
     HWND ClipboardOwner();

@@ -246,8 +246,8 @@ TEST_F(Win32HostTest, QuitMessageEndsEveryModalRunAndIsPostedAgain) {
         },
         [] { PostQuitMessage(7); },
     });
-    EXPECT_EQ(host.RunModal(main, nullptr), ui::Win32Host::kNoEndCode);
-    EXPECT_EQ(aboutResult, ui::Win32Host::kNoEndCode);
+    EXPECT_EQ(host.RunModal(main, nullptr), ui::kNoEndCode);
+    EXPECT_EQ(aboutResult, ui::kNoEndCode);
     EXPECT_TRUE(ownerEnabledAfter);
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
