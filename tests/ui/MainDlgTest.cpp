@@ -76,6 +76,9 @@ TEST_F(MainDlgTest, EveryTabSwitchClearsTheCommandAndKeepsThePages) {
         EXPECT_FALSE(driver.IsDialogVisible(page));
         EXPECT_TRUE(driver.IsDialogVisible(*dlg.FloorScalePage()));
         ExpectNothingPending(dlg);
+        // The click took the focus to the tabs, out of the page it hid.
+        EXPECT_EQ(driver.FocusDialog(), &dlg);
+        EXPECT_EQ(driver.FocusId(), IDC_MAIN_TABS);
 
         driver.Click(page, IDC_BS_CMD); // a hidden page cannot be used
         ExpectNothingPending(dlg);
@@ -124,6 +127,9 @@ TEST_F(MainDlgTest, AboutEntryOpensTheAboutBoxModally) {
         EXPECT_EQ(driver.ModalRuns().back(), IDD_ABOUTBOX);
         EXPECT_FALSE(mainEnabledMeanwhile);
         EXPECT_TRUE(driver.IsDialogEnabled(dlg));
+        // The focus is back where it was before the about box.
+        EXPECT_EQ(driver.FocusDialog(), &dlg);
+        EXPECT_EQ(driver.FocusId(), IDC_MAIN_COMMAND);
         const auto boxes = driver.MessageBoxes();
         ASSERT_EQ(boxes.size(), 2u);
         EXPECT_EQ(boxes[0].owner, aboutBox);

@@ -33,6 +33,9 @@ TEST_F(PageFrameworkTest, EscapeHidesThePageUntilItsTabIsChosenAgain) {
         driver.Type(page, IDC_BS_RISE, "48");
         driver.PressKey(ui::DialogKey::Escape);
         EXPECT_FALSE(driver.IsDialogVisible(page));
+        // Hiding a window does not move the focus out of it.
+        EXPECT_EQ(driver.FocusDialog(), &page);
+        EXPECT_EQ(driver.FocusId(), IDC_BS_RISE);
         driver.SelectTab(dlg, IDC_MAIN_TABS, 0);
         driver.SelectTab(dlg, IDC_MAIN_TABS, kTabBevel);
         EXPECT_TRUE(driver.IsDialogVisible(page));

@@ -28,6 +28,9 @@ TEST_F(RemoteDlgTest, AppliesAgainAndAgainWhileTheCalculatorIsMinimised) {
         EXPECT_FALSE(driver.IsDialogIconic(dlg));
         EXPECT_TRUE(driver.IsDialogVisible(dlg));
         EXPECT_TRUE(driver.IsDialogEnabled(dlg));
+        // Minimised, the main window lost the focus; restored, it holds it itself.
+        EXPECT_EQ(driver.FocusDialog(), &dlg);
+        EXPECT_EQ(driver.FocusId(), 0);
         EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
         EXPECT_EQ(driver.Clipboard(), "POLY TEXSCALE UU=1.000000 VV=1.414214");
     });

@@ -69,6 +69,17 @@ public:
         return true;
     }
 
+    // The focus is in this window or in a window that sits in it.
+    bool HoldsFocus() const {
+        for (const MemoryWindow* w = m_host.m_focusWindow; w != nullptr; w = w->m_parent) {
+            if (w == this)
+                return true;
+            if (w->m_modal)
+                break;
+        }
+        return false;
+    }
+
     // The window and every window it sits in are enabled, and the top-level one
     // is not minimised.
     bool CanHoldFocus() const {
@@ -171,9 +182,19 @@ public:
             m_visible = true;
             break;
         case ShowCommand::Minimize:
+            // As on Windows: a minimised window keeps no focus, and one brought
+            // back from its icon takes the focus itself.
+            if (HoldsFocus()) {
+                m_host.m_focusWindow = nullptr;
+                m_host.m_focusId = 0;
+            }
             m_iconic = true;
             break;
         case ShowCommand::ShowNormal:
+            if (m_iconic && m_modal) {
+                m_host.m_focusWindow = this;
+                m_host.m_focusId = 0;
+            }
             m_iconic = false;
             m_visible = true;
             break;
@@ -361,10 +382,15 @@ bool MemoryHost::Click(CDialog& dialog, int id) {
     return true;
 }
 
+// The click takes the focus to the tabs first, even on the selected tab, which
+// sends no notification.
 bool MemoryHost::SelectTab(CDialog& dialog, int tabId, int index) {
     MemoryWindow& window = WindowOf(dialog);
-    if (!window.Reachable() || window.Control(tabId).tabSelection == index)
-        return false; // the selected tab sends no notification
+    if (!window.Reachable())
+        return false;
+    window.FocusItem(tabId);
+    if (window.Control(tabId).tabSelection == index)
+        return false;
     window.SwitchTab(tabId, index);
     return window.Control(tabId).tabSelection == index;
 }

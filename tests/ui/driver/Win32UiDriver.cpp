@@ -129,8 +129,9 @@ public:
     // With the mouse, on the middle of the tab's item.
     bool SelectTab(CDialog& dialog, int tabId, int index) override {
         HWND tabs = Item(dialog, tabId);
-        if (!Reachable(tabs) || SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index)
+        if (!Reachable(tabs))
             return false;
+        const LRESULT before = SendMessageA(tabs, TCM_GETCURSEL, 0, 0);
         RECT item{};
         if (!SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
                           reinterpret_cast<LPARAM>(&item)))
@@ -139,7 +140,7 @@ public:
         SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageA(tabs, WM_LBUTTONUP, 0, at);
         Settle();
-        return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index;
+        return before != index && SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index;
     }
 
     // Posted to the window with the focus, as the keyboard does; with no focus,
