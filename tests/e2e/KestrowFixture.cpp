@@ -35,13 +35,6 @@ void KestrowTest::TearDown() {
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult KestrowTest::Check(Page page, int id, bool checked) const {
-    HWND box = Item(page, id);
-    if (box == nullptr || !SetChecked(box, checked) || IsChecked(box) != checked)
-        return ::testing::AssertionFailure() << "could not set the check of " << id;
-    return ::testing::AssertionSuccess();
-}
-
 ::testing::AssertionResult KestrowTest::Click(HWND button) const {
     const std::vector<HWND> before = app.OpenDialogs();
     const bool handled = app.Click(button);

@@ -33,7 +33,6 @@ protected:
     std::string TextOf(Page page, int id) const { return ReadText(Item(page, id)); }
 
     ::testing::AssertionResult Type(Page page, int id, const std::string& text) const;
-    ::testing::AssertionResult Check(Page page, int id, bool checked) const;
     // Clicks and waits for the handler; fails if a dialog opened.
     ::testing::AssertionResult Click(HWND button) const;
     ::testing::AssertionResult Click(Page page, int id) const { return Click(Item(page, id)); }

@@ -74,15 +74,6 @@ std::vector<HWND> ChildrenOf(HWND parent) {
     return children;
 }
 
-bool IsChecked(HWND button) {
-    LRESULT state = 0;
-    return SendWithin(button, BM_GETCHECK, 0, 0, &state) && state == BST_CHECKED;
-}
-
-bool SetChecked(HWND button, bool checked) {
-    return SendWithin(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 HWND FocusOfThread(DWORD threadId) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

@@ -25,9 +25,6 @@ std::vector<HWND> ChildrenOf(HWND parent);
 // the handler did not return in time.
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
 
-bool IsChecked(HWND button);
-bool SetChecked(HWND button, bool checked);
-
 // The window with the keyboard focus in the thread's input state, or null.
 HWND FocusOfThread(DWORD threadId);
 
