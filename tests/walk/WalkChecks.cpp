@@ -1,5 +1,6 @@
 #include "WalkPlan.h"
 
+#include "app/EditorDelivery.h"
 #include "app/MainDlg.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
@@ -76,6 +77,16 @@ void Walker::Check(const Step& step, const Plan& plan, bool accepted, const Befo
     if (plan.tabAfter && accepted) {
         m_selectedTab = *plan.tabAfter;
         m_pageEscaped = false;
+        if (step.action == Action::Key)
+            ++m_counts.tabKeys;
+        if (!m_host->IsDialogIconic(*m_main) &&
+            (m_host->FocusDialog() != m_main || m_host->FocusId() != IDC_MAIN_TABS)) {
+            const std::optional<Role> focus = RoleOf(m_host->FocusDialog());
+            Fail("focus", "after switching to tab " + std::to_string(m_selectedTab) +
+                              " the focus is on " +
+                              (focus ? Where(*focus, m_host->FocusId()) : std::string("nothing")));
+            return;
+        }
     }
     if (plan.escapesPage)
         m_pageEscaped = true;
@@ -275,20 +286,32 @@ bool Walker::CheckToggle(const Plan& plan) {
     return true;
 }
 
-// Apply delivers the pending command only to a running editor's command line;
-// every other step leaves the clipboard and the editor alone.
+// Apply delivers the pending command only to a running editor's command line,
+// waiting a bounded while for a clipboard another program holds; every other
+// step, and an Apply that gives up, leaves the clipboard and the editor alone.
 bool Walker::CheckEditorLink(const Plan& plan, const Before& before) {
     if (plan.opensModal)
         return true; // the steps inside the modal window were checked one by one
     const auto& posted = m_host->PostedMessages();
     const bool deliver = plan.apply && !before.command.empty() && m_editor == 2;
-    if (!deliver) {
+    const auto paused = m_host->PausedFor() - before.paused;
+    if (!deliver || plan.clipboardBusy) {
         if (m_host->Clipboard() != before.clipboard || posted.size() != before.posted) {
-            Fail("editor link", std::string(plan.apply ? "Apply with nothing to deliver"
-                                                       : "a step that is not Apply") +
+            Fail("editor link", std::string(plan.clipboardBusy ? "Apply on a busy clipboard"
+                                            : plan.apply       ? "Apply with nothing to deliver"
+                                                               : "a step that is not Apply") +
                                     " touched the clipboard or the editor");
             return false;
         }
+    }
+    if (paused > (deliver ? kestrow::kClipboardPatience : std::chrono::milliseconds{0})) {
+        Fail("editor link", "the step waited " + std::to_string(paused.count()) + " ms");
+        return false;
+    }
+    if (!deliver)
+        return true;
+    if (plan.clipboardBusy) {
+        ++m_counts.clipboardBusy;
         return true;
     }
     ++m_counts.delivered;

@@ -1,5 +1,6 @@
 #include "WalkGenerator.h"
 
+#include "app/EditorDelivery.h"
 #include "res/resource.h"
 #include "ui/WindowHost.h"
 
@@ -125,7 +126,7 @@ Step StepGenerator::OnMainWindow(const WalkView& view) {
         if (std::find(typed.begin(), typed.end(), view.focusId) != typed.end())
             return {Action::Type, page.role, view.focusId, ValidText(page.role, view.focusId)};
     }
-    switch (Choose(m_rng, {34, 28, 6, 6, 3, 2, 2, 1, 4, 3, 0.4})) {
+    switch (Choose(m_rng, {34, 28, 6, 6, 3, 2, 2, 1, 4, 3, 3, 1.5, 0.4})) {
     case 0: {
         std::vector<int> ids = TypedFields(page);
         if (Chance(0.05))
@@ -159,6 +160,10 @@ Step StepGenerator::OnMainWindow(const WalkView& view) {
         return {Action::Key, Role::Main, Chance(0.6) ? kEnter : kEscape, {}};
     case 9:
         return Anywhere();
+    case 10:
+        return {Action::Key, Role::Main, TabSwitchKey(), {}};
+    case 11:
+        return ClipboardStep();
     default:
         if (Chance(0.5))
             return {Action::Close, Role::Main, 0, {}};
@@ -167,7 +172,7 @@ Step StepGenerator::OnMainWindow(const WalkView& view) {
 }
 
 Step StepGenerator::OnAbout() {
-    switch (Choose(m_rng, {30, 15, 10, 10, 15})) {
+    switch (Choose(m_rng, {30, 15, 10, 10, 15, 5})) {
     case 0:
         return {Action::Click,
                 Role::About,
@@ -179,13 +184,15 @@ Step StepGenerator::OnAbout() {
         return {Action::Key, Role::About, Chance(0.5) ? kEnter : kEscape, {}};
     case 3:
         return {Action::Close, Role::About, 0, {}};
+    case 5:
+        return {Action::Key, Role::About, TabSwitchKey(), {}};
     default:
         return Anywhere();
     }
 }
 
 Step StepGenerator::OnRemote() {
-    switch (Choose(m_rng, {40, 15, 10, 5, 15})) {
+    switch (Choose(m_rng, {40, 15, 10, 5, 15, 5, 8})) {
     case 0:
         return {Action::Click, Role::Remote, IDC_REMOTE_APPLY, {}};
     case 1:
@@ -194,8 +201,38 @@ Step StepGenerator::OnRemote() {
         return {Action::Key, Role::Remote, Chance(0.5) ? kEnter : kEscape, {}};
     case 3:
         return {Action::StartEditor, Role::Main, Chance(0.8) ? 1 : 0, {}};
+    case 5:
+        return {Action::Key, Role::Remote, TabSwitchKey(), {}};
+    case 6:
+        return ClipboardStep();
     default:
         return Anywhere();
+    }
+}
+
+int StepGenerator::TabSwitchKey() {
+    return Between(kCtrlTab, kCtrlPageUp);
+}
+
+// Holds around the retries' patience: one that ends inside it, one that outlasts
+// it and wears off over a few Applies, and one that lasts until let go.
+Step StepGenerator::ClipboardStep() {
+    if (Chance(0.3))
+        return {Action::LetGoOfClipboard, Role::Main, 0, {}};
+    const int patience = static_cast<int>(kestrow::kClipboardPatience.count());
+    const int retry = static_cast<int>(kestrow::kClipboardRetryPause.count());
+    switch (Below(4)) {
+    case 0:
+        return {Action::HoldClipboard, Role::Main, kUntilLetGo, {}};
+    case 1:
+        return {Action::HoldClipboard, Role::Main, Between(1, patience), {}};
+    case 2:
+        return {Action::HoldClipboard, Role::Main, Between(patience + 1, 4 * patience), {}};
+    default:
+        return {Action::HoldClipboard,
+                Role::Main,
+                patience + Between(-1, 1) * (Chance(0.5) ? 1 : retry),
+                {}};
     }
 }
 

@@ -32,6 +32,8 @@ private:
     Step OnAbout();
     Step OnRemote();
     Step Anywhere(); // any window and control, often one the user cannot reach
+    int TabSwitchKey();
+    Step ClipboardStep(); // another program takes or lets go of the clipboard
     Step TypeInto(Role role, int id);
 
     std::string ValidText(Role role, int id);

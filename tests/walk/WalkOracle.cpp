@@ -16,6 +16,9 @@ namespace {
 constexpr const char* kRangeRule = "Please enter an integer expression from 1 to 65535";
 constexpr const char* kEnterInteger = "Please enter an integer.";
 constexpr const char* kEnterNumber = "Please enter a number.";
+constexpr const char* kClipboardBusy =
+    "The command was not sent to the editor because another program is holding the "
+    "clipboard. Please try again.";
 constexpr float kUpperBound = 65535.0f;
 
 std::optional<double> Parse(const NumberField& field, const std::string& text) {
@@ -30,6 +33,10 @@ std::optional<double> Parse(const NumberField& field, const std::string& text) {
 
 const char* AppCaption() {
     return "Kestrow";
+}
+
+const char* ClipboardBusyText() {
+    return kClipboardBusy;
 }
 
 Reading ReadPage(const PageSpec& page, const TextOf& textOf, bool withExpressions) {
@@ -75,7 +82,7 @@ std::string WrittenBack(const NumberField& field, const std::string& typed) {
 }
 
 bool IsOwnMessage(const std::string& text) {
-    static const std::array<std::string, 17> kTexts = {
+    static const std::array<std::string, 18> kTexts = {
         "Mismatched brackets.",
         "No value recognized",
         "Can't take square root of negative number",
@@ -93,6 +100,7 @@ bool IsOwnMessage(const std::string& text) {
         "Please enter a number between 0.0625 and 256.",
         "Please enter a number between 0.0625 and 128.",
         kCreditsText,
+        kClipboardBusy,
     };
     return std::find(kTexts.begin(), kTexts.end(), text) != kTexts.end() || text == kRevHistoryText;
 }

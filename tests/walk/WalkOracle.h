@@ -38,6 +38,7 @@ std::string WrittenBack(const NumberField& field, const std::string& typed);
 // The program's own message texts and their captions.
 bool IsOwnMessage(const std::string& text);
 const char* AppCaption();
+const char* ClipboardBusyText();
 std::string ShownText(const std::string& text); // quoted, abbreviated
 
 } // namespace walk

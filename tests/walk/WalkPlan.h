@@ -5,6 +5,7 @@
 
 #include "Walker.h"
 
+#include <chrono>
 #include <map>
 #include <optional>
 #include <regex>
@@ -22,6 +23,14 @@ const std::regex& SkewPattern(bool horz, bool vert);
 // Every form a command may take under its label.
 std::vector<const std::regex*> PatternsOf(const std::string& label);
 
+// How a Key step's key is pressed, and how many tabs it moves on (0: none).
+struct KeyPress {
+    ui::DialogKey key;
+    ui::KeyModifiers modifiers;
+    int tabStep;
+};
+KeyPress PressOf(int key);
+
 // What a step must do, worked out before it runs.
 struct Walker::Plan {
     std::vector<ShownMessage> messages;
@@ -34,11 +43,12 @@ struct Walker::Plan {
     std::map<int, std::string> rewrite;
     bool resultsChange = false;
     bool apply = false;
+    bool clipboardBusy = false; // Apply gives up on a clipboard held past its patience
     bool opensModal = false;
     std::optional<int> endCode;
     bool escapesPage = false;
     std::optional<bool> iconicAfter;
-    std::optional<int> tabAfter;
+    std::optional<int> tabAfter; // taken as a click on the tab: the focus goes to the tabs
     // A Texture Skew toggle that reads the page: the boxes and groups after it.
     bool toggleCompletes = false;
     bool horzSet = false; // the handler set the group's controls
@@ -52,6 +62,7 @@ struct Walker::Before {
     std::string label;
     std::string clipboard;
     std::size_t posted = 0;
+    std::chrono::milliseconds paused{0};
 };
 
 } // namespace walk

@@ -1,6 +1,7 @@
 #include "WalkPlan.h"
 
 #include "app/AboutTexts.h"
+#include "app/EditorDelivery.h"
 #include "app/MainDlg.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
@@ -36,6 +37,24 @@ const std::regex& SkewPattern(bool horz, bool vert) {
     return horz && vert ? both : horz ? horzOnly : vertOnly;
 }
 
+KeyPress PressOf(int key) {
+    constexpr ui::KeyModifiers ctrl{true, false, false};
+    switch (key) {
+    case kEnter:
+        return {ui::DialogKey::Enter, {}, 0};
+    case kEscape:
+        return {ui::DialogKey::Escape, {}, 0};
+    case kCtrlTab:
+        return {ui::DialogKey::Tab, ctrl, 1};
+    case kCtrlShiftTab:
+        return {ui::DialogKey::Tab, {true, true, false}, -1};
+    case kCtrlPageDown:
+        return {ui::DialogKey::PageDown, ctrl, 1};
+    default:
+        return {ui::DialogKey::PageUp, ctrl, -1};
+    }
+}
+
 std::vector<const std::regex*> PatternsOf(const std::string& label) {
     if (label == "CMD: Simple Pan" || label == "CMD: Best Pan")
         return {&PanPattern('U'), &PanPattern('V')};
@@ -55,10 +74,18 @@ Walker::Plan Walker::PlanStep(const Step& step) {
         const std::optional<Role> focus = RoleOf(m_host->FocusDialog());
         if (!focus)
             return plan;
+        const KeyPress press = PressOf(step.id);
+        if (press.tabStep != 0) {
+            // The main window switches from anywhere in it; a window over it has no tabs.
+            if (*focus == Role::Main || IsPage(*focus)) {
+                plan.pending = Plan::Pending::Cleared;
+                plan.tabAfter = (m_selectedTab + press.tabStep + 4) % 4;
+            }
+            return plan;
+        }
         const int focusId = m_host->FocusId();
         const int command = ui::DialogKeyCommand(
-            step.id == kEnter ? ui::DialogKey::Enter : ui::DialogKey::Escape,
-            IsPushButton(*focus, focusId) ? focusId : 0, DefaultButton(*focus));
+            press.key, IsPushButton(*focus, focusId) ? focusId : 0, DefaultButton(*focus));
         return PlanCommand(*focus, command, false);
     }
     case Action::SelectTab:
@@ -90,7 +117,8 @@ Walker::Plan Walker::PlanCommand(Role role, int id, bool byClick) {
     Plan plan;
     switch (role) {
     case Role::Main:
-        plan.apply = id == IDC_MAIN_APPLY;
+        if (id == IDC_MAIN_APPLY)
+            PlanApply(plan, Role::Main);
         plan.opensModal = id == IDC_MAIN_REMOTE;
         if (plan.opensModal)
             plan.iconicAfter = false; // restored when the remote window closes
@@ -104,7 +132,8 @@ Walker::Plan Walker::PlanCommand(Role role, int id, bool byClick) {
             plan.messages.push_back({Role::About, kRevHistoryText, kRevHistoryCaption});
         return plan;
     case Role::Remote:
-        plan.apply = id == IDC_REMOTE_APPLY;
+        if (id == IDC_REMOTE_APPLY)
+            PlanApply(plan, Role::Remote);
         return plan;
     default:
         break;
@@ -118,6 +147,17 @@ Walker::Plan Walker::PlanCommand(Role role, int id, bool byClick) {
         return PlanToggle(id);
     plan.escapesPage = id == ui::kIdCancel;
     return plan;
+}
+
+// The retries pause for the patience at most, and the hold counts those pauses:
+// only a hold that outlasts them all keeps the command from the editor.
+void Walker::PlanApply(Plan& plan, Role button) {
+    plan.apply = true;
+    const bool delivers = !Text(Role::Main, IDC_MAIN_COMMAND).empty() && m_editor == 2;
+    plan.clipboardBusy =
+        delivers && m_clipboardHeldUntil > m_host->PausedFor() + kestrow::kClipboardPatience;
+    if (plan.clipboardBusy)
+        plan.messages.push_back({button, ClipboardBusyText(), AppCaption()});
 }
 
 Walker::Plan Walker::PlanCalculation(Role role, int cmdId) {

@@ -24,6 +24,10 @@ const char* ActionName(Action action) {
         return "Close";
     case Action::StartEditor:
         return "StartEditor";
+    case Action::HoldClipboard:
+        return "HoldClipboard";
+    case Action::LetGoOfClipboard:
+        return "LetGoOfClipboard";
     }
     return "?";
 }
@@ -45,6 +49,24 @@ std::string CLiteral(const std::string& text) {
     return out + "\"";
 }
 
+const char* KeyName(int key) {
+    switch (key) {
+    case kEnter:
+        return "Enter";
+    case kEscape:
+        return "Escape";
+    case kCtrlTab:
+        return "Ctrl+Tab";
+    case kCtrlShiftTab:
+        return "Ctrl+Shift+Tab";
+    case kCtrlPageDown:
+        return "Ctrl+Page Down";
+    case kCtrlPageUp:
+        return "Ctrl+Page Up";
+    }
+    return "?";
+}
+
 std::string Comment(const Step& step) {
     const std::string where = std::string(RoleName(step.role)) + " " + std::to_string(step.id);
     switch (step.action) {
@@ -55,7 +77,7 @@ std::string Comment(const Step& step) {
     case Action::SelectTab:
         return "select tab " + std::to_string(step.id);
     case Action::Key:
-        return step.id == kEnter ? "press Enter" : "press Escape";
+        return std::string("press ") + KeyName(step.id);
     case Action::SysCommand:
         return "system command " + std::to_string(step.id);
     case Action::Close:
@@ -63,6 +85,12 @@ std::string Comment(const Step& step) {
     case Action::StartEditor:
         return step.id != 0 ? "editor starts"
                             : "editor's log window appears without a command line";
+    case Action::HoldClipboard:
+        return step.id == kUntilLetGo
+                   ? "another program holds the clipboard until it lets go"
+                   : "another program holds the clipboard for " + std::to_string(step.id) + " ms";
+    case Action::LetGoOfClipboard:
+        return "the other program lets go of the clipboard";
     }
     return "";
 }

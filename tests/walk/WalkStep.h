@@ -10,17 +10,26 @@ namespace walk {
 enum class Role { Main, PillarWrap, BevelScale, FloorScale, TextureSkew, About, Remote };
 
 enum class Action {
-    Type,        // text into control `id`
-    Click,       // control `id`
-    SelectTab,   // tab `id` of the main window
-    Key,         // kEnter or kEscape, to whatever holds the focus
-    SysCommand,  // system command `id` to the main window
-    Close,       // the caption's close button
-    StartEditor, // the editor's log window appears; `id` 1: with its command line
+    Type,             // text into control `id`
+    Click,            // control `id`
+    SelectTab,        // tab `id` of the main window
+    Key,              // one of the keys below, to whatever holds the focus
+    SysCommand,       // system command `id` to the main window
+    Close,            // the caption's close button
+    StartEditor,      // the editor's log window appears; `id` 1: with its command line
+    HoldClipboard,    // another program opens the clipboard for `id` ms of the
+                      // program's pauses, or kUntilLetGo
+    LetGoOfClipboard, // and closes it
 };
 
 inline constexpr int kEnter = 0;
 inline constexpr int kEscape = 1;
+inline constexpr int kCtrlTab = 2;
+inline constexpr int kCtrlShiftTab = 3;
+inline constexpr int kCtrlPageDown = 4;
+inline constexpr int kCtrlPageUp = 5;
+
+inline constexpr int kUntilLetGo = -1;
 
 // One user action. It names its window and control instead of depending on the
 // state it was generated in, so that a shorter list still replays: an action a

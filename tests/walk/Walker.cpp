@@ -79,6 +79,7 @@ void Walker::RunSession() {
     m_pageEscaped = false;
     m_iconic = false;
     m_editor = 0;
+    m_clipboardHeldUntil = std::chrono::milliseconds{0};
     m_host->SetClipboard(kOtherProgramsClipboard);
     {
         CMainDlg dlg;
@@ -177,7 +178,7 @@ void Walker::OnModalOpened(CDialog& dialog) {
 
 void Walker::RunStep(const Step& step) {
     Before before{Text(Role::Main, IDC_MAIN_COMMAND), Text(Role::Main, IDC_MAIN_CMD_LABEL),
-                  m_host->Clipboard(), m_host->PostedMessages().size()};
+                  m_host->Clipboard(), m_host->PostedMessages().size(), m_host->PausedFor()};
     m_host->ClearMessageBoxes();
     const Plan plan = PlanStep(step);
     const bool accepted = Execute(step);
@@ -200,7 +201,8 @@ bool Walker::Execute(const Step& step) {
     case Action::Key: {
         const std::optional<Role> focus = RoleOf(m_host->FocusDialog());
         const bool reachable = focus && Reachable(*focus);
-        m_host->PressKey(step.id == kEnter ? ui::DialogKey::Enter : ui::DialogKey::Escape);
+        const KeyPress press = PressOf(step.id);
+        m_host->PressKey(press.key, press.modifiers);
         return reachable;
     }
     case Action::SysCommand: {
@@ -223,6 +225,19 @@ bool Walker::Execute(const Step& step) {
             m_commandLine = m_host->AddChildWindow(m_logWindow);
             m_editor = 2;
         }
+        return true;
+    case Action::HoldClipboard:
+        if (step.id == kUntilLetGo) {
+            m_host->HoldClipboard();
+            m_clipboardHeldUntil = std::chrono::milliseconds::max();
+        } else {
+            m_host->HoldClipboard(std::chrono::milliseconds(step.id));
+            m_clipboardHeldUntil = m_host->PausedFor() + std::chrono::milliseconds(step.id);
+        }
+        return true;
+    case Action::LetGoOfClipboard:
+        m_host->LetGoOfClipboard();
+        m_clipboardHeldUntil = m_host->PausedFor();
         return true;
     }
     return false;

@@ -7,6 +7,7 @@
 #include "ui/WindowHost.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -39,6 +40,8 @@ struct WalkCounts {
     std::size_t rejectedFields = 0;
     std::size_t published = 0;
     std::size_t delivered = 0;
+    std::size_t clipboardBusy = 0; // Apply gave up on a clipboard held elsewhere
+    std::size_t tabKeys = 0;       // pages switched by the keyboard
     std::size_t aboutRuns = 0;
     std::size_t remoteRuns = 0;
 };
@@ -85,6 +88,7 @@ private:
 
     Plan PlanStep(const Step& step);
     Plan PlanCommand(Role role, int id, bool byClick);
+    void PlanApply(Plan& plan, Role button);
     Plan PlanCalculation(Role role, int cmdId);
     Plan PlanSwap(int id);
     Plan PlanToggle(int id);
@@ -129,6 +133,8 @@ private:
     int m_editor = 0; // 0 not running, 1 log window only, 2 with its command line
     ui::WindowRef m_logWindow = 0;
     ui::WindowRef m_commandLine = 0;
+    // Another program holds the clipboard until the program has paused this long.
+    std::chrono::milliseconds m_clipboardHeldUntil{0};
     std::array<std::map<int, std::string>, 4> m_typed;
     std::array<std::map<int, std::string>, 4> m_results;
 };
