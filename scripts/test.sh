@@ -12,7 +12,7 @@ scripts/install-deps.sh
 . scripts/windows-targets.sh
 
 jobs=$(nproc)
-step() { printf '\n=== %s\n' "$*"; }
+step() { printf '\n=== %s (at %d s)\n' "$*" "$SECONDS"; }
 
 step "Native build and tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -70,3 +70,4 @@ tests/package/check-package.sh
 
 echo
 echo "Windows tests ran for: ${ran[*]}${skipped}"
+echo "All tests passed in $SECONDS s."
