@@ -5,9 +5,7 @@
 #include "KestrowFixture.h"
 #include "StandInEditorDriver.h"
 #include "StandInEditorProtocol.h"
-
-#include <future>
-#include <thread>
+#include "tests/ui/driver/ClipboardHolder.h"
 
 namespace e2e {
 namespace {
@@ -19,39 +17,7 @@ constexpr const char* kClipboardBusy =
     "The command was not sent to the editor because another program is holding the "
     "clipboard. Please try again.";
 
-// Another program's hold on the clipboard, as clipboard managers and remote
-// desktops take one for a moment: a thread of ours that opens the clipboard and
-// keeps it open until let go.
-class ClipboardHolder {
-public:
-    ~ClipboardHolder() { LetGo(); }
-
-    bool Hold() {
-        std::promise<bool> opened;
-        std::future<bool> answer = opened.get_future();
-        std::future<void> letGo = m_letGo.get_future();
-        m_thread = std::thread([opened = std::move(opened), letGo = std::move(letGo)]() mutable {
-            const bool held = OpenClipboard(nullptr) != FALSE;
-            opened.set_value(held);
-            if (!held)
-                return;
-            letGo.wait();
-            CloseClipboard();
-        });
-        return answer.get();
-    }
-
-    void LetGo() {
-        if (!m_thread.joinable())
-            return;
-        m_letGo.set_value();
-        m_thread.join();
-    }
-
-private:
-    std::thread m_thread;
-    std::promise<void> m_letGo;
-};
+using uitest::ClipboardHolder;
 
 class ApplyDeliveryTest : public KestrowTest {
 protected:
