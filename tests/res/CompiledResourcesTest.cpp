@@ -1,7 +1,7 @@
 // The reader of compiled resources against what windres made of ReaderCases.rc,
 // and against damaged copies of those bytes.
 
-#include "ui/CompiledResources.h"
+#include "tests/support/CompiledResources.h"
 
 #include <gtest/gtest.h>
 

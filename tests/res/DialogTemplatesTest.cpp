@@ -3,7 +3,7 @@
 // (= tab) order.
 
 #include "res/Version.h"
-#include "ui/CompiledResources.h"
+#include "tests/support/CompiledResources.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "Walker.h"
 
 #include "res/resource.h"
-#include "ui/memory/MemoryHost.h"
+#include "tests/support/MemoryHost.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "pages/PillarWrapPage.h"
 #include "pages/TextureSkewPage.h"
 #include "res/resource.h"
-#include "ui/memory/MemoryHost.h"
+#include "tests/support/MemoryHost.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "UiDriver.h"
-#include "ui/memory/MemoryHost.h"
+#include "tests/support/MemoryHost.h"
 
 namespace uitest {
 

@@ -1,4 +1,4 @@
-#include "ui/memory/MemoryHost.h"
+#include "tests/support/MemoryHost.h"
 
 #include "ui/Dialog.h"
 

@@ -1,4 +1,4 @@
-#include "ui/CompiledResources.h"
+#include "tests/support/CompiledResources.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CompiledResources.h"
+#include "tests/support/CompiledResources.h"
 #include "ui/WindowHost.h"
 
 #include <functional>
