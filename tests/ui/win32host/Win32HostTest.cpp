@@ -1,9 +1,10 @@
-#include "ui/win32/Win32Host.h"
+#include "ScriptedSteps.h"
+
 #include "res/Version.h"
 #include "res/resource.h"
 #include "ui/Dialog.h"
 #include "ui/win32/Win32DialogWindow.h"
-#include "ui/win32/tests/ScriptedSteps.h"
+#include "ui/win32/Win32Host.h"
 
 #include <windows.h>
 
