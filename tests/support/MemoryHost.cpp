@@ -245,9 +245,13 @@ public:
     std::vector<std::string> m_systemMenu;
 };
 
-MemoryHost::MemoryHost(Resources resources) : m_resources(std::move(resources)) {}
+MemoryHost::MemoryHost(Resources resources) : m_resources(std::move(resources)) {
+    SetHost(this);
+}
 
-MemoryHost::~MemoryHost() = default;
+MemoryHost::~MemoryHost() {
+    SetHost(nullptr);
+}
 
 void MemoryHost::Register(MemoryWindow* window) {
     m_windows.push_back(window);
@@ -295,8 +299,8 @@ void MemoryHost::Initialise(CDialog& dialog, MemoryWindow& window) {
     }
 }
 
-void MemoryHost::OnNextModal(ModalScript script) {
-    m_scripts.push_back(std::move(script));
+void MemoryHost::OnNextModal(uitest::ModalBody body) {
+    m_bodies.push_back(std::move(body));
 }
 
 int MemoryHost::RunModal(CDialog& dialog, CDialog* owner) {
@@ -317,12 +321,12 @@ int MemoryHost::RunModal(CDialog& dialog, CDialog* owner) {
     Initialise(dialog, *window);
 
     if (!window->m_ended) {
-        if (m_scripts.empty()) {
+        if (m_bodies.empty()) {
             dialog.OnClose();
         } else {
-            ModalScript script = std::move(m_scripts.front());
-            m_scripts.erase(m_scripts.begin());
-            script(dialog);
+            uitest::ModalBody body = std::move(m_bodies.front());
+            m_bodies.erase(m_bodies.begin());
+            body(dialog);
         }
     }
     if (!window->m_ended)
@@ -485,13 +489,6 @@ int MemoryHost::FocusId() const {
     return m_focusId;
 }
 
-std::vector<std::string> MemoryHost::MessageTexts() const {
-    std::vector<std::string> texts;
-    for (const MessageBoxRecord& record : m_messageBoxes)
-        texts.push_back(record.text);
-    return texts;
-}
-
 WindowRef MemoryHost::AddTopLevelWindow(const std::string& title) {
     m_outside.push_back({title, 0});
     return m_outside.size();
@@ -524,7 +521,11 @@ void MemoryHost::PostWindowMessage(WindowRef target, unsigned message, std::uint
 }
 
 void MemoryHost::HoldClipboard(std::chrono::milliseconds duration) {
-    m_clipboardHeldUntil = duration == kUntilLetGo ? kUntilLetGo : m_pausedFor + duration;
+    m_clipboardHeldUntil = m_pausedFor + duration;
+}
+
+void MemoryHost::HoldClipboard() {
+    m_clipboardHeldUntil = std::chrono::milliseconds::max();
 }
 
 bool MemoryHost::WriteClipboardText(const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/CompiledResources.h"
+#include "tests/support/UiDriver.h"
 #include "ui/WindowHost.h"
 
 #include <functional>
@@ -17,82 +18,63 @@ class MemoryWindow;
 
 // A window system held in memory, for tests: every dialog is built from its real
 // compiled resource template, user actions are simulated, and every message box,
-// modal run, clipboard write and posted message is recorded.
-class MemoryHost : public WindowHost {
+// modal run, clipboard write and posted message is recorded. It is the dialog
+// suite's driver natively, and the dialogs' host for its lifetime.
+class MemoryHost : public WindowHost, public uitest::UiDriver {
 public:
     explicit MemoryHost(Resources resources);
     ~MemoryHost() override;
+    MemoryHost(const MemoryHost&) = delete;
+    MemoryHost& operator=(const MemoryHost&) = delete;
 
-    struct MessageBoxRecord {
-        // The top-level window that owns the box: a page's boxes belong to the
-        // main window, since a child window cannot own one.
-        CDialog* owner;
-        std::string text;
-        std::string caption;
-    };
-    struct PostedMessage {
-        WindowRef target;
-        unsigned message;
-        std::uintptr_t wParam;
-        std::intptr_t lParam;
-    };
-    struct EnableRecord {
-        const CDialog* dialog;
-        int id;
-        bool enabled;
-    };
-    using ModalScript = std::function<void(CDialog&)>;
-
-    // The next modal run calls the script while the dialog is open; a modal run
-    // with no script waiting is closed at once, as by its close button.
-    void OnNextModal(ModalScript script);
-    const std::vector<int>& ModalRuns() const { return m_modalRuns; }
+    // A modal run with no body waiting is closed at once, as by its close button.
+    void OnNextModal(uitest::ModalBody body) override;
+    std::vector<int> ModalRuns() const override { return m_modalRuns; }
 
     // User actions; each is ignored where a user could not do it (a hidden or
     // disabled control, a disabled window).
-    bool Type(CDialog& dialog, int id, const std::string& text);
-    bool Click(CDialog& dialog, int id);
-    bool SelectTab(CDialog& dialog, int tabId, int index);
-    void PressKey(DialogKey key, KeyModifiers modifiers = {});
-    void SystemCommand(CDialog& dialog, unsigned id);
-    void Close(CDialog& dialog);
+    bool Type(CDialog& dialog, int id, const std::string& text) override;
+    bool Click(CDialog& dialog, int id) override;
+    bool SelectTab(CDialog& dialog, int tabId, int index) override;
+    void PressKey(DialogKey key, KeyModifiers modifiers = {}) override;
+    void SystemCommand(CDialog& dialog, unsigned id) override;
+    void Close(CDialog& dialog) override;
     void Paint(CDialog& dialog);
 
     // What a user would see.
-    std::string Text(const CDialog& dialog, int id) const;
-    bool IsChecked(const CDialog& dialog, int id) const;
-    bool IsEnabled(const CDialog& dialog, int id) const;
+    std::string Text(const CDialog& dialog, int id) const override;
+    bool IsChecked(const CDialog& dialog, int id) const override;
+    bool IsEnabled(const CDialog& dialog, int id) const override;
     bool IsVisible(const CDialog& dialog, int id) const;
-    bool IsDialogVisible(const CDialog& dialog) const;
-    bool IsDialogEnabled(const CDialog& dialog) const;
-    bool IsDialogIconic(const CDialog& dialog) const;
-    bool IsDialogTopmost(const CDialog& dialog) const;
-    bool IsTextSelected(const CDialog& dialog, int id) const;
-    std::vector<std::string> TabItems(const CDialog& dialog, int tabId) const;
-    std::vector<std::string> SystemMenuItems(const CDialog& dialog) const;
-    IconHandle Icon(const CDialog& dialog) const;
+    bool IsDialogVisible(const CDialog& dialog) const override;
+    bool IsDialogEnabled(const CDialog& dialog) const override;
+    bool IsDialogIconic(const CDialog& dialog) const override;
+    bool IsDialogTopmost(const CDialog& dialog) const override;
+    bool IsTextSelected(const CDialog& dialog, int id) const override;
+    std::vector<std::string> TabItems(const CDialog& dialog, int tabId) const override;
+    std::vector<std::string> SystemMenuItems(const CDialog& dialog) const override;
+    IconHandle Icon(const CDialog& dialog) const override;
     int PaintedIcons(const CDialog& dialog) const;
-    CDialog* FocusDialog() const;
-    int FocusId() const;
-    const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
-    std::vector<std::string> MessageTexts() const;
-    void ClearMessageBoxes() { m_messageBoxes.clear(); }
+    CDialog* FocusDialog() const override;
+    int FocusId() const override;
+    std::vector<uitest::MessageBoxRecord> MessageBoxes() const override { return m_messageBoxes; }
+    void ClearMessageBoxes() override { m_messageBoxes.clear(); }
     // Every change of a control's enabled state, in the order the code made it.
-    const std::vector<EnableRecord>& EnableLog() const { return m_enableLog; }
-    void ClearEnableLog() { m_enableLog.clear(); }
+    std::vector<uitest::EnableRecord> EnableLog() const override { return m_enableLog; }
+    void ClearEnableLog() override { m_enableLog.clear(); }
 
     // Outside windows, the clipboard and the messages posted to them.
-    WindowRef AddTopLevelWindow(const std::string& title);
-    WindowRef AddChildWindow(WindowRef parent);
-    void RemoveOutsideWindows() { m_outside.clear(); }
-    std::string Clipboard() const { return m_clipboard; }
-    void SetClipboard(const std::string& text) { m_clipboard = text; }
-    const std::vector<PostedMessage>& PostedMessages() const { return m_posted; }
+    WindowRef AddTopLevelWindow(const std::string& title) override;
+    WindowRef AddChildWindow(WindowRef parent) override;
+    void RemoveOutsideWindows() override { m_outside.clear(); }
+    std::string Clipboard() const override { return m_clipboard; }
+    void SetClipboard(const std::string& text) override { m_clipboard = text; }
+    std::vector<uitest::PostedMessage> PostedMessages() override { return m_posted; }
     // Another program holds the clipboard open until the logic has paused for
-    // that long from now; by default, until it is let go.
-    static constexpr std::chrono::milliseconds kUntilLetGo = std::chrono::milliseconds::max();
-    void HoldClipboard(std::chrono::milliseconds duration = kUntilLetGo);
-    void LetGoOfClipboard() { m_clipboardHeldUntil = m_pausedFor; }
+    // that long from now; without a duration, until it is let go.
+    void HoldClipboard(std::chrono::milliseconds duration);
+    void HoldClipboard() override;
+    void LetGoOfClipboard() override { m_clipboardHeldUntil = m_pausedFor; }
     // How long the logic has paused in all.
     std::chrono::milliseconds PausedFor() const { return m_pausedFor; }
 
@@ -125,17 +107,17 @@ private:
 
     Resources m_resources;
     std::vector<MemoryWindow*> m_windows;
-    std::vector<ModalScript> m_scripts;
+    std::vector<uitest::ModalBody> m_bodies;
     std::vector<int> m_modalRuns;
-    std::vector<MessageBoxRecord> m_messageBoxes;
-    std::vector<EnableRecord> m_enableLog;
+    std::vector<uitest::MessageBoxRecord> m_messageBoxes;
+    std::vector<uitest::EnableRecord> m_enableLog;
     MemoryWindow* m_focusWindow = nullptr;
     int m_focusId = 0;
     std::vector<OutsideWindow> m_outside;
     std::string m_clipboard;
     std::chrono::milliseconds m_pausedFor{0};
     std::chrono::milliseconds m_clipboardHeldUntil{0};
-    std::vector<PostedMessage> m_posted;
+    std::vector<uitest::PostedMessage> m_posted;
 };
 
 } // namespace ui

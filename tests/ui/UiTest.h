@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/MainDlg.h"
-#include "driver/UiDriver.h"
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
+#include "tests/support/UiDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -101,7 +101,7 @@ void Walker::Check(const Step& step, const Plan& plan, bool accepted, const Befo
 
 bool Walker::CheckMessages(const Plan& plan) {
     std::vector<ShownMessage> shown;
-    for (const ui::MemoryHost::MessageBoxRecord& record : m_host->MessageBoxes()) {
+    for (const uitest::MessageBoxRecord& record : m_host->MessageBoxes()) {
         const std::optional<Role> owner = RoleOf(record.owner);
         if (!owner) {
             Fail("messages", "a message box without an owner of ours: " + ShownText(record.text));

@@ -68,7 +68,6 @@ WalkView Walker::View() const {
 void Walker::RunSession() {
     std::unique_ptr<ui::MemoryHost> host = m_makeHost();
     m_host = host.get();
-    ui::SetHost(m_host);
     m_session.clear();
     ++m_counts.sessions;
     m_modals.clear();
@@ -96,7 +95,6 @@ void Walker::RunSession() {
         ui::SetMainWindow(nullptr);
         m_main = nullptr;
     }
-    ui::SetHost(nullptr);
     m_host = nullptr;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UiDriver.h"
+#include "tests/support/UiDriver.h"
 #include "ui/win32/Win32Host.h"
 
 #include <windows.h>

@@ -4,8 +4,8 @@
 // them.
 #include "ClipboardHolder.h"
 #include "DrivenWin32Host.h"
-#include "UiDriver.h"
 
+#include "tests/support/UiDriver.h"
 #include "ui/Dialog.h"
 #include "ui/win32/DialogProc.h"
 #include "ui/win32/ModalLoop.h"

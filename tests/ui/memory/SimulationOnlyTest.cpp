@@ -2,7 +2,7 @@
 // in one process: a clipboard let go of after a given time, with time passing only
 // while the logic pauses, and paints counted.
 #include "../UiTest.h"
-#include "../driver/MemoryUiDriver.h"
+#include "tests/support/MemoryHost.h"
 
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
@@ -18,7 +18,7 @@ constexpr unsigned kScMinimize = 0xF020;
 
 class SimulationOnlyTest : public UiTest {
 protected:
-    ui::MemoryHost& Memory() { return static_cast<uitest::MemoryUiDriver&>(driver).Host(); }
+    ui::MemoryHost& Memory() { return static_cast<ui::MemoryHost&>(driver); }
 };
 
 TEST_F(SimulationOnlyTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
