@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/WindowHost.h"
+#include "app/Desktop.h"
 
 #include <chrono>
 #include <string>
@@ -22,17 +22,17 @@ inline constexpr std::chrono::milliseconds kClipboardPatience{250};
 inline constexpr std::chrono::milliseconds kClipboardRetryPause{25};
 
 // The first child of the editor's log window, or 0 when there is none.
-ui::WindowRef FindEditorCommandLine(ui::WindowHost& host);
+WindowRef FindEditorCommandLine(Desktop& desktop);
 
 // True once the clipboard holds exactly the command; retries while another
 // program holds the clipboard open, for kClipboardPatience at most.
-bool PutCommandOnClipboard(ui::WindowHost& host, const std::string& command);
+bool PutCommandOnClipboard(Desktop& desktop, const std::string& command);
 
 // Posts nothing unless the clipboard holds exactly the command: whatever it held
 // before must never reach the editor.
-DeliveryResult PasteIntoCommandLine(ui::WindowHost& host, ui::WindowRef commandLine,
+DeliveryResult PasteIntoCommandLine(Desktop& desktop, WindowRef commandLine,
                                     const std::string& command);
 
-DeliveryResult DeliverToEditor(ui::WindowHost& host, const std::string& command);
+DeliveryResult DeliverToEditor(Desktop& desktop, const std::string& command);
 
 } // namespace kestrow

@@ -15,11 +15,12 @@ void CMainDlg::SendCommandToEditor(CDialog& messageOwner) {
     UpdateData(true);
     if (m_strCommand.empty())
         return;
-    ui::WindowRef target = kestrow::FindEditorCommandLine(ui::Host());
+    kestrow::Desktop& desktop = kestrow::TheDesktop();
+    const kestrow::WindowRef target = kestrow::FindEditorCommandLine(desktop);
     if (target == 0)
         return;
     m_editCommand.SelectAll();
-    if (kestrow::PasteIntoCommandLine(ui::Host(), target, m_strCommand) ==
+    if (kestrow::PasteIntoCommandLine(desktop, target, m_strCommand) ==
         kestrow::DeliveryResult::ClipboardBusy)
         messageOwner.ShowMessage(kestrow::kClipboardBusyMessage);
 }

@@ -1,4 +1,5 @@
 #include "app/ToolApp.h"
+#include "app/Win32Desktop.h"
 #include "ui/WindowHost.h"
 #include "ui/win32/Win32Host.h"
 
@@ -17,8 +18,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     ui::Win32Host host(instance);
+    kestrow::Win32Desktop desktop;
     ui::SetHost(&host);
+    kestrow::SetDesktop(&desktop);
     theApp.InitInstance();
+    kestrow::SetDesktop(nullptr);
     ui::SetHost(nullptr);
     return 0;
 }

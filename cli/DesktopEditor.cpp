@@ -1,7 +1,7 @@
 #include "cli/EditorChannel.h"
 
 #include "app/EditorDelivery.h"
-#include "ui/win32/Win32Host.h"
+#include "app/Win32Desktop.h"
 
 #include <windows.h>
 
@@ -40,17 +40,15 @@ std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, const Deadl
 // it has handled the paste and the Enter, and the limit is put back.
 class DesktopEditor final : public EditorChannel {
 public:
-    DesktopEditor() : host_(GetModuleHandleA(nullptr)) {}
-
     SendResult Send(const std::string& command) override {
-        const ui::WindowRef target = FindEditorCommandLine(host_);
+        const WindowRef target = FindEditorCommandLine(desktop_);
         if (target == 0)
             return SendResult::NoEditor;
         const HWND commandLine = reinterpret_cast<HWND>(target);
         const std::optional<LRESULT> limit = Ask(commandLine, EM_GETLIMITTEXT, 0, Deadline());
         if (!limit)
             return SendResult::NotResponding;
-        if (PasteIntoCommandLine(host_, target, command) == DeliveryResult::ClipboardBusy)
+        if (PasteIntoCommandLine(desktop_, target, command) == DeliveryResult::ClipboardBusy)
             return SendResult::ClipboardBusy;
         const LRESULT marker = *limit > 1 ? *limit - 1 : *limit + 1;
         PostMessageA(commandLine, EM_SETLIMITTEXT, static_cast<WPARAM>(marker), 0);
@@ -69,11 +67,11 @@ private:
                 return limit == marker;
             if (*limit == marker)
                 return true;
-            host_.Pause(kPollPause);
+            desktop_.Pause(kPollPause);
         }
     }
 
-    ui::Win32Host host_;
+    Win32Desktop desktop_;
 };
 
 } // namespace

@@ -1,17 +1,13 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 class CDialog;
 
 namespace ui {
 
-// An outside window (the editor's log window, its children), opaque to the logic.
-using WindowRef = std::uintptr_t;
 using IconHandle = std::uintptr_t;
 
 // Command ids and notification codes the logic dispatches on; the values are the
@@ -22,9 +18,6 @@ inline constexpr int kNoEndCode = -1;
 inline constexpr int kBnClicked = 0;
 inline constexpr int kTcnSelChange = -551;
 inline constexpr int kTcnSelChanging = -552;
-inline constexpr unsigned kEmSetSel = 0x00B1;
-inline constexpr unsigned kWmChar = 0x0102;
-inline constexpr unsigned kWmPaste = 0x0302;
 
 enum class ShowCommand { Hide, Show, Minimize, ShowNormal };
 enum class DialogKey { Enter, Escape, Tab, PageUp, PageDown };
@@ -68,7 +61,7 @@ public:
     virtual void EndDialog(int result) = 0;
 };
 
-// The window system: creates dialogs from templates and reaches outside windows.
+// The window system as the dialogs see it: creates them from their templates.
 class WindowHost {
 public:
     virtual ~WindowHost() = default;
@@ -82,20 +75,6 @@ public:
 
     virtual std::string LoadStringResource(int id) = 0;
     virtual IconHandle LoadIconResource(int id) = 0;
-
-    virtual WindowRef FindTopLevelWindow(const std::string& title) = 0;
-    // Calls proc for the children of parent, topmost first, until it returns false.
-    virtual void EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::intptr_t),
-                                  std::intptr_t param) = 0;
-    virtual void PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
-                                   std::intptr_t lParam) = 0;
-
-    // The clipboard, shared with every program on the desktop. Both fail while
-    // another program holds it open.
-    virtual bool WriteClipboardText(const std::string& text) = 0;
-    virtual std::optional<std::string> ReadClipboardText() = 0;
-    // Waits; our windows keep repainting, but no input reaches them meanwhile.
-    virtual void Pause(std::chrono::milliseconds duration) = 0;
 };
 
 // The host every dialog talks to: the Win32 one in the program, the in-memory one

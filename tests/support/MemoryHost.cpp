@@ -245,11 +245,14 @@ public:
     std::vector<std::string> m_systemMenu;
 };
 
-MemoryHost::MemoryHost(Resources resources) : m_resources(std::move(resources)) {
+MemoryHost::MemoryHost(Resources resources, std::unique_ptr<kestrow::MemoryDesktop> desktop)
+    : m_resources(std::move(resources)), m_desktop(std::move(desktop)) {
     SetHost(this);
+    kestrow::SetDesktop(m_desktop.get());
 }
 
 MemoryHost::~MemoryHost() {
+    kestrow::SetDesktop(nullptr);
     SetHost(nullptr);
 }
 
@@ -487,62 +490,6 @@ CDialog* MemoryHost::FocusDialog() const {
 }
 int MemoryHost::FocusId() const {
     return m_focusId;
-}
-
-WindowRef MemoryHost::AddTopLevelWindow(const std::string& title) {
-    m_outside.push_back({title, 0});
-    return m_outside.size();
-}
-
-WindowRef MemoryHost::AddChildWindow(WindowRef parent) {
-    m_outside.push_back({"", parent});
-    return m_outside.size();
-}
-
-WindowRef MemoryHost::FindTopLevelWindow(const std::string& title) {
-    for (std::size_t i = 0; i < m_outside.size(); ++i) {
-        if (m_outside[i].parent == 0 && m_outside[i].title == title)
-            return i + 1;
-    }
-    return 0;
-}
-
-void MemoryHost::EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::intptr_t),
-                                  std::intptr_t param) {
-    for (std::size_t i = 0; i < m_outside.size(); ++i) {
-        if (m_outside[i].parent == parent && !proc(i + 1, param))
-            return;
-    }
-}
-
-void MemoryHost::PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
-                                   std::intptr_t lParam) {
-    m_posted.push_back({target, message, wParam, lParam});
-}
-
-void MemoryHost::HoldClipboard(std::chrono::milliseconds duration) {
-    m_clipboardHeldUntil = m_pausedFor + duration;
-}
-
-void MemoryHost::HoldClipboard() {
-    m_clipboardHeldUntil = std::chrono::milliseconds::max();
-}
-
-bool MemoryHost::WriteClipboardText(const std::string& text) {
-    if (m_pausedFor < m_clipboardHeldUntil)
-        return false;
-    m_clipboard = text;
-    return true;
-}
-
-std::optional<std::string> MemoryHost::ReadClipboardText() {
-    if (m_pausedFor < m_clipboardHeldUntil)
-        return std::nullopt;
-    return m_clipboard;
-}
-
-void MemoryHost::Pause(std::chrono::milliseconds duration) {
-    m_pausedFor += duration;
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/CompiledResources.h"
+#include "tests/support/MemoryDesktop.h"
 #include "tests/support/UiDriver.h"
 #include "ui/WindowHost.h"
 
@@ -17,12 +18,13 @@ namespace ui {
 class MemoryWindow;
 
 // A window system held in memory, for tests: every dialog is built from its real
-// compiled resource template, user actions are simulated, and every message box,
-// modal run, clipboard write and posted message is recorded. It is the dialog
-// suite's driver natively, and the dialogs' host for its lifetime.
+// compiled resource template, user actions are simulated, and every message box
+// and modal run is recorded. It is the dialog suite's driver natively, and for
+// its lifetime the dialogs' host, with its desktop the program's.
 class MemoryHost : public WindowHost, public uitest::UiDriver {
 public:
-    explicit MemoryHost(Resources resources);
+    explicit MemoryHost(Resources resources, std::unique_ptr<kestrow::MemoryDesktop> desktop =
+                                                 std::make_unique<kestrow::MemoryDesktop>());
     ~MemoryHost() override;
     MemoryHost(const MemoryHost&) = delete;
     MemoryHost& operator=(const MemoryHost&) = delete;
@@ -64,40 +66,30 @@ public:
     void ClearEnableLog() override { m_enableLog.clear(); }
 
     // Outside windows, the clipboard and the messages posted to them.
-    WindowRef AddTopLevelWindow(const std::string& title) override;
-    WindowRef AddChildWindow(WindowRef parent) override;
-    void RemoveOutsideWindows() override { m_outside.clear(); }
-    std::string Clipboard() const override { return m_clipboard; }
-    void SetClipboard(const std::string& text) override { m_clipboard = text; }
-    std::vector<uitest::PostedMessage> PostedMessages() override { return m_posted; }
-    // Another program holds the clipboard open until the logic has paused for
-    // that long from now; without a duration, until it is let go.
-    void HoldClipboard(std::chrono::milliseconds duration);
-    void HoldClipboard() override;
-    void LetGoOfClipboard() override { m_clipboardHeldUntil = m_pausedFor; }
-    // How long the logic has paused in all.
-    std::chrono::milliseconds PausedFor() const { return m_pausedFor; }
+    kestrow::MemoryDesktop& Desktop() { return *m_desktop; }
+    kestrow::WindowRef AddTopLevelWindow(const std::string& title) override {
+        return m_desktop->AddTopLevelWindow(title);
+    }
+    kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) override {
+        return m_desktop->AddChildWindow(parent);
+    }
+    void RemoveOutsideWindows() override { m_desktop->RemoveOutsideWindows(); }
+    std::vector<uitest::PostedMessage> PostedMessages() override {
+        return m_desktop->PostedMessages();
+    }
+    std::string Clipboard() const override { return m_desktop->Clipboard(); }
+    void SetClipboard(const std::string& text) override { m_desktop->SetClipboard(text); }
+    void HoldClipboard() override { m_desktop->HoldClipboard(); }
+    void LetGoOfClipboard() override { m_desktop->LetGoOfClipboard(); }
 
     // WindowHost
     int RunModal(CDialog& dialog, CDialog* owner) override;
     std::unique_ptr<DialogWindow> CreateChild(CDialog& dialog, CDialog& parent) override;
     std::string LoadStringResource(int id) override;
     IconHandle LoadIconResource(int id) override;
-    WindowRef FindTopLevelWindow(const std::string& title) override;
-    void EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::intptr_t),
-                          std::intptr_t param) override;
-    void PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
-                           std::intptr_t lParam) override;
-    bool WriteClipboardText(const std::string& text) override;
-    std::optional<std::string> ReadClipboardText() override;
-    void Pause(std::chrono::milliseconds duration) override;
 
 private:
     friend class MemoryWindow;
-    struct OutsideWindow {
-        std::string title;
-        WindowRef parent;
-    };
 
     std::unique_ptr<MemoryWindow> MakeWindow(CDialog& dialog, MemoryWindow* parent, bool modal);
     MemoryWindow& WindowOf(const CDialog& dialog) const;
@@ -113,11 +105,7 @@ private:
     std::vector<uitest::EnableRecord> m_enableLog;
     MemoryWindow* m_focusWindow = nullptr;
     int m_focusId = 0;
-    std::vector<OutsideWindow> m_outside;
-    std::string m_clipboard;
-    std::chrono::milliseconds m_pausedFor{0};
-    std::chrono::milliseconds m_clipboardHeldUntil{0};
-    std::vector<uitest::PostedMessage> m_posted;
+    std::unique_ptr<kestrow::MemoryDesktop> m_desktop;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Desktop.h"
 #include "ui/WindowHost.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@ struct MessageBoxRecord {
 };
 
 struct PostedMessage {
-    ui::WindowRef target;
+    kestrow::WindowRef target;
     unsigned message;
     std::uintptr_t wParam;
     std::intptr_t lParam;
@@ -92,8 +93,8 @@ public:
 
     // Windows of another program: a top-level window with a title, its children,
     // and the messages posted to them. They last until removed.
-    virtual ui::WindowRef AddTopLevelWindow(const std::string& title) = 0;
-    virtual ui::WindowRef AddChildWindow(ui::WindowRef parent) = 0;
+    virtual kestrow::WindowRef AddTopLevelWindow(const std::string& title) = 0;
+    virtual kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) = 0;
     virtual void RemoveOutsideWindows() = 0;
     // Takes what was posted to them first, as the other program would.
     virtual std::vector<PostedMessage> PostedMessages() = 0;

@@ -19,7 +19,7 @@ constexpr unsigned kWmChar = 0x0102;
 class EditorLinkTest : public UiTest {
 protected:
     // Select all, paste, Enter: the three messages of one delivery, in order.
-    void ExpectOneDelivery(std::size_t at, ui::WindowRef target) {
+    void ExpectOneDelivery(std::size_t at, kestrow::WindowRef target) {
         const auto posted = driver.PostedMessages();
         ASSERT_GE(posted.size(), at + 3);
         const uitest::PostedMessage expected[] = {
@@ -38,8 +38,8 @@ protected:
 };
 
 TEST_F(EditorLinkTest, ApplyPastesIntoTheFirstChildAndPressesEnter) {
-    ui::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
-    ui::WindowRef commandLine = driver.AddChildWindow(log);
+    kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
+    kestrow::WindowRef commandLine = driver.AddChildWindow(log);
     driver.AddChildWindow(log);
     driver.AddChildWindow(log);
     RunMainWindow([&](CMainDlg& dlg) {
@@ -76,7 +76,7 @@ TEST_F(EditorLinkTest, StopsSilentlyBeforeTouchingTheClipboard) {
         driver.SetClipboard("kept");
         driver.AddTopLevelWindow("Some Other Window");
         if (c.logWindow) {
-            ui::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
+            kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
             if (c.child)
                 driver.AddChildWindow(log);
         }
@@ -96,7 +96,7 @@ TEST_F(EditorLinkTest, StopsSilentlyBeforeTouchingTheClipboard) {
 // Another program keeps the clipboard: nothing is sent, and the box that says so
 // belongs to the window whose Apply was pressed, the remote window included.
 TEST_F(EditorLinkTest, AClipboardKeptElsewhereIsReported) {
-    ui::WindowRef commandLine =
+    kestrow::WindowRef commandLine =
         driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
@@ -131,15 +131,17 @@ TEST_F(EditorLinkTest, AClipboardKeptElsewhereIsReported) {
 // The road every sender takes, without any window of ours.
 TEST_F(EditorLinkTest, DeliveryOnItsOwnSaysWhatHappened) {
     using kestrow::DeliveryResult;
-    ui::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
-    EXPECT_EQ(kestrow::DeliverToEditor(ui::Host(), "POLY TEXPAN U=4"), DeliveryResult::NoEditor);
-    ui::WindowRef commandLine = driver.AddChildWindow(log);
+    kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
+    EXPECT_EQ(kestrow::DeliverToEditor(kestrow::TheDesktop(), "POLY TEXPAN U=4"),
+              DeliveryResult::NoEditor);
+    kestrow::WindowRef commandLine = driver.AddChildWindow(log);
     driver.HoldClipboard();
-    EXPECT_EQ(kestrow::DeliverToEditor(ui::Host(), "POLY TEXPAN U=4"),
+    EXPECT_EQ(kestrow::DeliverToEditor(kestrow::TheDesktop(), "POLY TEXPAN U=4"),
               DeliveryResult::ClipboardBusy);
     driver.LetGoOfClipboard();
     EXPECT_TRUE(driver.PostedMessages().empty());
-    EXPECT_EQ(kestrow::DeliverToEditor(ui::Host(), "POLY TEXPAN U=4"), DeliveryResult::Delivered);
+    EXPECT_EQ(kestrow::DeliverToEditor(kestrow::TheDesktop(), "POLY TEXPAN U=4"),
+              DeliveryResult::Delivered);
     EXPECT_EQ(driver.Clipboard(), "POLY TEXPAN U=4");
     ExpectOneDelivery(0, commandLine);
 }

@@ -164,7 +164,7 @@ TEST_F(MainDlgTest, EnterOrEscapeOnTheMainWindowEndsTheProgram) {
 }
 
 TEST_F(MainDlgTest, EnterOnAFocusedApplyClicksItInsteadOfEnding) {
-    ui::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
+    kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
     driver.AddChildWindow(log);
     int result = RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);

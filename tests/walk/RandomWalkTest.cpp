@@ -38,10 +38,11 @@ constexpr std::size_t kDefaultSteps = 3000;
 constexpr std::uint64_t kDefaultSeed = 1;
 constexpr double kDefaultShrinkSeconds = 60;
 
-// Every session of a walk starts on a fresh host; the resources are read once.
-template <class Host = ui::MemoryHost> std::unique_ptr<ui::MemoryHost> MakeHost() {
+// Every session of a walk starts on a fresh host and desktop; the resources are
+// read once.
+template <class Desktop = kestrow::MemoryDesktop> std::unique_ptr<ui::MemoryHost> MakeHost() {
     static const ui::Resources resources = ui::LoadResFile(KESTROW_RES_PATH);
-    return std::make_unique<Host>(resources);
+    return std::make_unique<ui::MemoryHost>(resources, std::make_unique<Desktop>());
 }
 
 const char* Env(const char* name) {
@@ -200,16 +201,15 @@ TEST(RandomWalk, AClipboardHeldPastOneApplyIsFreeForTheNext) {
     EXPECT_EQ(walker.Counts().refused, 0u);
 }
 
-// A host that loses what Apply posts to the editor: the walk must notice and
+// A desktop that loses what Apply posts to the editor: the walk must notice and
 // cut the walk down to the few steps that show it.
-class HostLosingPostedMessages : public ui::MemoryHost {
+class DesktopLosingPostedMessages : public kestrow::MemoryDesktop {
 public:
-    using ui::MemoryHost::MemoryHost;
-    void PostWindowMessage(ui::WindowRef, unsigned, std::uintptr_t, std::intptr_t) override {}
+    void Post(kestrow::WindowRef, kestrow::EditMessage) override {}
 };
 
 TEST(RandomWalk, AFaultIsFoundAndCutDownToTheStepsThatShowIt) {
-    const walk::HostFactory makeFaultyHost = MakeHost<HostLosingPostedMessages>;
+    const walk::HostFactory makeFaultyHost = MakeHost<DesktopLosingPostedMessages>;
     walk::Walker walker(makeFaultyHost);
     ASSERT_FALSE(walker.RunRandom(kDefaultSeed, kDefaultSteps));
     EXPECT_EQ(walker.Failure()->check, "editor link");

@@ -16,6 +16,8 @@ namespace walk {
 
 namespace {
 
+constexpr unsigned kWmPaste = 0x0302;
+constexpr unsigned kWmChar = 0x0102;
 constexpr std::intptr_t kEnterKeyData = 0x001C0000; // the Enter key's scan code, repeat 0
 
 std::string Where(Role role, int id) {
@@ -292,9 +294,9 @@ bool Walker::CheckToggle(const Plan& plan) {
 bool Walker::CheckEditorLink(const Plan& plan, const Before& before) {
     if (plan.opensModal)
         return true; // the steps inside the modal window were checked one by one
-    const auto& posted = m_host->PostedMessages();
+    const auto& posted = m_host->Desktop().PostedMessages();
     const bool deliver = plan.apply && !before.command.empty() && m_editor == 2;
-    const auto paused = m_host->PausedFor() - before.paused;
+    const auto paused = m_host->Desktop().PausedFor() - before.paused;
     if (!deliver || plan.clipboardBusy) {
         if (m_host->Clipboard() != before.clipboard || posted.size() != before.posted) {
             Fail("editor link", std::string(plan.clipboardBusy ? "Apply on a busy clipboard"
@@ -317,9 +319,8 @@ bool Walker::CheckEditorLink(const Plan& plan, const Before& before) {
     ++m_counts.delivered;
     const std::size_t n = posted.size();
     const bool sent = n >= before.posted + 2 && posted[n - 2].target == m_commandLine &&
-                      posted[n - 2].message == ui::kWmPaste &&
-                      posted[n - 1].target == m_commandLine &&
-                      posted[n - 1].message == ui::kWmChar && posted[n - 1].wParam == 13 &&
+                      posted[n - 2].message == kWmPaste && posted[n - 1].target == m_commandLine &&
+                      posted[n - 1].message == kWmChar && posted[n - 1].wParam == 13 &&
                       posted[n - 1].lParam == kEnterKeyData;
     if (m_host->Clipboard() != before.command || !sent ||
         !m_host->IsTextSelected(*m_main, IDC_MAIN_COMMAND)) {

@@ -176,7 +176,8 @@ void Walker::OnModalOpened(CDialog& dialog) {
 
 void Walker::RunStep(const Step& step) {
     Before before{Text(Role::Main, IDC_MAIN_COMMAND), Text(Role::Main, IDC_MAIN_CMD_LABEL),
-                  m_host->Clipboard(), m_host->PostedMessages().size(), m_host->PausedFor()};
+                  m_host->Clipboard(), m_host->Desktop().PostedMessages().size(),
+                  m_host->Desktop().PausedFor()};
     m_host->ClearMessageBoxes();
     const Plan plan = PlanStep(step);
     const bool accepted = Execute(step);
@@ -229,13 +230,14 @@ bool Walker::Execute(const Step& step) {
             m_host->HoldClipboard();
             m_clipboardHeldUntil = std::chrono::milliseconds::max();
         } else {
-            m_host->HoldClipboard(std::chrono::milliseconds(step.id));
-            m_clipboardHeldUntil = m_host->PausedFor() + std::chrono::milliseconds(step.id);
+            m_host->Desktop().HoldClipboard(std::chrono::milliseconds(step.id));
+            m_clipboardHeldUntil =
+                m_host->Desktop().PausedFor() + std::chrono::milliseconds(step.id);
         }
         return true;
     case Action::LetGoOfClipboard:
         m_host->LetGoOfClipboard();
-        m_clipboardHeldUntil = m_host->PausedFor();
+        m_clipboardHeldUntil = m_host->Desktop().PausedFor();
         return true;
     }
     return false;

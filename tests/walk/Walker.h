@@ -4,6 +4,7 @@
 #include "WalkOracle.h"
 #include "WalkStep.h"
 
+#include "app/Desktop.h"
 #include "ui/WindowHost.h"
 
 #include <array>
@@ -131,8 +132,8 @@ private:
     bool m_pageEscaped = false;
     bool m_iconic = false;
     int m_editor = 0; // 0 not running, 1 log window only, 2 with its command line
-    ui::WindowRef m_logWindow = 0;
-    ui::WindowRef m_commandLine = 0;
+    kestrow::WindowRef m_logWindow = 0;
+    kestrow::WindowRef m_commandLine = 0;
     // Another program holds the clipboard until the program has paused this long.
     std::chrono::milliseconds m_clipboardHeldUntil{0};
     std::array<std::map<int, std::string>, 4> m_typed;

@@ -5,8 +5,6 @@
 #include "ui/win32/ModalLoop.h"
 #include "ui/win32/Win32DialogWindow.h"
 
-#include <cstring>
-
 namespace ui {
 
 namespace {
@@ -19,22 +17,7 @@ HWND TopLevelOwner(const CDialog* owner) {
     return GetAncestor(WindowOf(*owner).Handle(), GA_ROOT);
 }
 
-struct EnumThunk {
-    bool (*proc)(WindowRef, std::intptr_t);
-    std::intptr_t param;
-};
-
-BOOL CALLBACK EnumChildThunk(HWND hwnd, LPARAM lParam) {
-    const auto* thunk = reinterpret_cast<const EnumThunk*>(lParam);
-    return thunk->proc(reinterpret_cast<WindowRef>(hwnd), thunk->param) ? TRUE : FALSE;
-}
-
 } // namespace
-
-Win32Host::~Win32Host() {
-    if (m_clipboardOwner != nullptr)
-        DestroyWindow(m_clipboardOwner);
-}
 
 HWND Win32Host::CreateDialogWindow(CDialog& dialog, HWND parentOrOwner) {
     return CreateDialogParamA(m_instance, MAKEINTRESOURCEA(dialog.TemplateId()), parentOrOwner,
@@ -91,74 +74,6 @@ std::string Win32Host::LoadStringResource(int id) {
 
 IconHandle Win32Host::LoadIconResource(int id) {
     return reinterpret_cast<IconHandle>(LoadIconA(m_instance, MAKEINTRESOURCEA(id)));
-}
-
-WindowRef Win32Host::FindTopLevelWindow(const std::string& title) {
-    return reinterpret_cast<WindowRef>(FindWindowA(nullptr, title.c_str()));
-}
-
-void Win32Host::EnumChildWindows(WindowRef parent, bool (*proc)(WindowRef, std::intptr_t),
-                                 std::intptr_t param) {
-    EnumThunk thunk{proc, param};
-    ::EnumChildWindows(reinterpret_cast<HWND>(parent), EnumChildThunk,
-                       reinterpret_cast<LPARAM>(&thunk));
-}
-
-void Win32Host::PostWindowMessage(WindowRef target, unsigned message, std::uintptr_t wParam,
-                                  std::intptr_t lParam) {
-    PostMessageA(reinterpret_cast<HWND>(target), message, wParam, lParam);
-}
-
-// Data put on the clipboard needs an owner window; a message-only one serves
-// programs that have no window of their own too.
-HWND Win32Host::ClipboardOwner() {
-    if (m_clipboardOwner == nullptr)
-        m_clipboardOwner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                           m_instance, nullptr);
-    return m_clipboardOwner;
-}
-
-bool Win32Host::WriteClipboardText(const std::string& text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (memory == nullptr)
-        return false;
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    if (!OpenClipboard(ClipboardOwner())) {
-        GlobalFree(memory);
-        return false;
-    }
-    const bool stored = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
-    CloseClipboard();
-    if (!stored)
-        GlobalFree(memory);
-    return stored;
-}
-
-std::optional<std::string> Win32Host::ReadClipboardText() {
-    if (!OpenClipboard(ClipboardOwner()))
-        return std::nullopt;
-    std::optional<std::string> text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-void Win32Host::Pause(std::chrono::milliseconds duration) {
-    // Only paint messages run: the window does not freeze, and no second click
-    // can start a delivery inside this one.
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(duration.count());
-    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_PAINT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-            DispatchMessageA(&message);
-    }
 }
 
 } // namespace ui

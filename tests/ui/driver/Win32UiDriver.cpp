@@ -1,10 +1,12 @@
 // The driver over real windows, in the test's own process: our dialogs run in the
-// Win32 host's modal loop, a test body runs from inside that loop, message boxes
-// are answered as they open, and posted messages are taken as the loop would take
+// Win32 host's modal loop and reach other windows and the clipboard through the
+// Win32 desktop, a test body runs from inside that loop, message boxes are
+// answered as they open, and posted messages are taken as the loop would take
 // them.
 #include "ClipboardHolder.h"
 #include "DrivenWin32Host.h"
 
+#include "app/Win32Desktop.h"
 #include "tests/support/UiDriver.h"
 #include "ui/Dialog.h"
 #include "ui/win32/DialogProc.h"
@@ -82,6 +84,7 @@ public:
     Win32UiDriver() {
         s_driver = this;
         ui::SetHost(&m_host);
+        kestrow::SetDesktop(&m_desktop);
         WNDCLASSA outside{};
         outside.lpfnWndProc = DefWindowProcA;
         outside.hInstance = GetModuleHandleA(nullptr);
@@ -97,6 +100,7 @@ public:
         RemoveOutsideWindows();
         for (HHOOK hook : m_hooks)
             UnhookWindowsHookEx(hook);
+        kestrow::SetDesktop(nullptr);
         ui::SetHost(nullptr);
         s_driver = nullptr;
     }
@@ -275,10 +279,10 @@ public:
     void ClearEnableLog() override { m_enableLog.clear(); }
 
     // Hidden windows of our own thread stand in for the other program's.
-    ui::WindowRef AddTopLevelWindow(const std::string& title) override {
+    kestrow::WindowRef AddTopLevelWindow(const std::string& title) override {
         return AddOutside(title, 0, nullptr);
     }
-    ui::WindowRef AddChildWindow(ui::WindowRef parent) override {
+    kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) override {
         return AddOutside("", WS_CHILD, reinterpret_cast<HWND>(parent));
     }
     void RemoveOutsideWindows() override {
@@ -310,7 +314,7 @@ public:
         CloseClipboard();
         return text;
     }
-    void SetClipboard(const std::string& text) override { m_host.WriteClipboardText(text); }
+    void SetClipboard(const std::string& text) override { m_desktop.WriteClipboardText(text); }
     void HoldClipboard() override { m_holder.Hold(); }
     void LetGoOfClipboard() override { m_holder.LetGo(); }
 
@@ -330,11 +334,11 @@ private:
         return true;
     }
 
-    ui::WindowRef AddOutside(const std::string& title, DWORD style, HWND parent) {
+    kestrow::WindowRef AddOutside(const std::string& title, DWORD style, HWND parent) {
         HWND hwnd = CreateWindowExA(0, kOutsideClass, title.c_str(), style, 0, 0, 100, 100, parent,
                                     nullptr, GetModuleHandleA(nullptr), nullptr);
         m_outside.push_back(hwnd);
-        return reinterpret_cast<ui::WindowRef>(hwnd);
+        return reinterpret_cast<kestrow::WindowRef>(hwnd);
     }
     bool IsOutside(HWND hwnd) const {
         return hwnd != nullptr &&
@@ -393,13 +397,14 @@ private:
         const auto* msg = reinterpret_cast<const MSG*>(lParam);
         if (code == HC_ACTION && wParam == PM_REMOVE && s_driver != nullptr &&
             s_driver->IsOutside(msg->hwnd))
-            s_driver->m_posted.push_back({reinterpret_cast<ui::WindowRef>(msg->hwnd), msg->message,
-                                          msg->wParam, msg->lParam});
+            s_driver->m_posted.push_back({reinterpret_cast<kestrow::WindowRef>(msg->hwnd),
+                                          msg->message, msg->wParam, msg->lParam});
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
     static Win32UiDriver* s_driver;
     DrivenWin32Host m_host;
+    kestrow::Win32Desktop m_desktop;
     HHOOK m_hooks[3] = {};
     std::vector<MessageBoxRecord> m_boxes;
     std::vector<EnableRecord> m_enableLog;

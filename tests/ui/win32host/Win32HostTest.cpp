@@ -1,6 +1,5 @@
 #include "ScriptedSteps.h"
 
-#include "res/Version.h"
 #include "res/resource.h"
 #include "ui/Dialog.h"
 #include "ui/win32/Win32DialogWindow.h"
@@ -11,7 +10,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -309,33 +307,10 @@ TEST_F(Win32HostTest, WindowWithoutSystemMenuGetsNoMenuItem) {
     EXPECT_FALSE(appended);
 }
 
-bool RecordFirstChild(ui::WindowRef child, std::intptr_t param) {
-    reinterpret_cast<std::vector<ui::WindowRef>*>(param)->push_back(child);
-    return false;
-}
-
-TEST_F(Win32HostTest, ResourcesAndOutsideWindows) {
+TEST_F(Win32HostTest, Resources) {
     EXPECT_EQ(host.LoadStringResource(IDS_ABOUTBOX), "&About Kestrow...");
     EXPECT_EQ(host.LoadStringResource(9999), "");
     EXPECT_NE(host.LoadIconResource(IDR_MAINFRAME), 0u);
-
-    RecordingDialog main(IDD_MAIN);
-    ui::WindowRef found = 0;
-    std::vector<ui::WindowRef> children;
-    ScriptedSteps::Schedule({
-        [&] {
-            found = host.FindTopLevelWindow("Kestrow V" KESTROW_VERSION);
-            host.EnumChildWindows(found, RecordFirstChild,
-                                  reinterpret_cast<std::intptr_t>(&children));
-            host.PostWindowMessage(found, WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED), 0);
-        },
-        [&] { main.EndDialog(kStillOpen); },
-    });
-    host.RunModal(main, nullptr);
-    EXPECT_NE(found, 0u);
-    EXPECT_EQ(children.size(), 1u); // the enumeration stops when the callback says so
-    EXPECT_EQ(main.clicks, std::vector<int>{IDC_MAIN_APPLY});
-    EXPECT_EQ(host.FindTopLevelWindow("Kestrow V" KESTROW_VERSION), 0u);
 }
 
 } // namespace

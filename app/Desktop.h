@@ -1,0 +1,46 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kestrow {
+
+// Another program's window (the editor's log window, its command line), opaque here.
+using WindowRef = std::uintptr_t;
+
+// What delivery asks of an edit control in another program.
+enum class EditMessage {
+    SelectAll,
+    Paste,
+    Enter, // the Enter key's character
+};
+
+// The desktop outside our own windows: other programs' windows, the clipboard
+// all programs share, and the passing of time.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // 0 when there is no such window.
+    virtual WindowRef FindTopLevelWindow(const std::string& title) = 0;
+    // The topmost of the window's children, 0 when it has none.
+    virtual WindowRef FirstChild(WindowRef parent) = 0;
+    // Queued behind whatever was posted to the window before.
+    virtual void Post(WindowRef target, EditMessage message) = 0;
+
+    // Both fail while another program holds the clipboard open.
+    virtual bool WriteClipboardText(const std::string& text) = 0;
+    virtual std::optional<std::string> ReadClipboardText() = 0;
+
+    // Waits; our windows keep repainting, but no input reaches them meanwhile.
+    virtual void Pause(std::chrono::milliseconds duration) = 0;
+};
+
+// The desktop the program's windows reach: the Win32 one in the program, the
+// in-memory one in tests.
+Desktop& TheDesktop();
+void SetDesktop(Desktop* desktop);
+
+} // namespace kestrow

@@ -1,0 +1,103 @@
+#include "app/Win32Desktop.h"
+
+#include <cstring>
+
+namespace kestrow {
+
+namespace {
+
+constexpr LPARAM kEnterKeyData = 0x001C0000; // repeat 0, scan code 0x1C
+
+HWND HandleOf(WindowRef window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+BOOL CALLBACK EnumFirstChildProc(HWND hwnd, LPARAM lParam) {
+    *reinterpret_cast<HWND*>(lParam) = hwnd;
+    return FALSE;
+}
+
+} // namespace
+
+Win32Desktop::~Win32Desktop() {
+    if (m_clipboardOwner != nullptr)
+        DestroyWindow(m_clipboardOwner);
+}
+
+WindowRef Win32Desktop::FindTopLevelWindow(const std::string& title) {
+    return reinterpret_cast<WindowRef>(FindWindowA(nullptr, title.c_str()));
+}
+
+WindowRef Win32Desktop::FirstChild(WindowRef parent) {
+    HWND child = nullptr;
+    EnumChildWindows(HandleOf(parent), EnumFirstChildProc, reinterpret_cast<LPARAM>(&child));
+    return reinterpret_cast<WindowRef>(child);
+}
+
+void Win32Desktop::Post(WindowRef target, EditMessage message) {
+    switch (message) {
+    case EditMessage::SelectAll:
+        PostMessageA(HandleOf(target), EM_SETSEL, 0, -1);
+        break;
+    case EditMessage::Paste:
+        PostMessageA(HandleOf(target), WM_PASTE, 0, 0);
+        break;
+    case EditMessage::Enter:
+        PostMessageA(HandleOf(target), WM_CHAR, '\r', kEnterKeyData);
+        break;
+    }
+}
+
+// Data put on the clipboard needs an owner window; a message-only one serves
+// programs that have no window of their own too.
+HWND Win32Desktop::ClipboardOwner() {
+    if (m_clipboardOwner == nullptr)
+        m_clipboardOwner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                           GetModuleHandleA(nullptr), nullptr);
+    return m_clipboardOwner;
+}
+
+bool Win32Desktop::WriteClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr)
+        return false;
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(ClipboardOwner())) {
+        GlobalFree(memory);
+        return false;
+    }
+    const bool stored = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!stored)
+        GlobalFree(memory);
+    return stored;
+}
+
+std::optional<std::string> Win32Desktop::ReadClipboardText() {
+    if (!OpenClipboard(ClipboardOwner()))
+        return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void Win32Desktop::Pause(std::chrono::milliseconds duration) {
+    // Only paint messages run: the window does not freeze, and no second click
+    // can start a delivery inside this one.
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(duration.count());
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_PAINT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
+}
+
+} // namespace kestrow

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Desktop.h"
+
+#include <windows.h>
+
+namespace kestrow {
+
+// The real desktop, reached through USER32.
+class Win32Desktop : public Desktop {
+public:
+    Win32Desktop() = default;
+    ~Win32Desktop() override;
+    Win32Desktop(const Win32Desktop&) = delete;
+    Win32Desktop& operator=(const Win32Desktop&) = delete;
+
+    WindowRef FindTopLevelWindow(const std::string& title) override;
+    WindowRef FirstChild(WindowRef parent) override;
+    void Post(WindowRef target, EditMessage message) override;
+
+    bool WriteClipboardText(const std::string& text) override;
+    std::optional<std::string> ReadClipboardText() override;
+
+    void Pause(std::chrono::milliseconds duration) override;
+
+private:
+    HWND ClipboardOwner();
+
+    HWND m_clipboardOwner = nullptr;
+};
+
+} // namespace kestrow
