@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,7 +15,8 @@ using WindowRef = std::uintptr_t;
 enum class EditMessage {
     SelectAll,
     Paste,
-    Enter, // the Enter key's character
+    Enter,        // the Enter key's character
+    SetTextLimit, // to the given limit
 };
 
 // The desktop outside our own windows: other programs' windows, the clipboard
@@ -27,13 +29,22 @@ public:
     virtual WindowRef FindTopLevelWindow(const std::string& title) = 0;
     // The topmost of the window's children, 0 when it has none.
     virtual WindowRef FirstChild(WindowRef parent) = 0;
-    // Queued behind whatever was posted to the window before.
-    virtual void Post(WindowRef target, EditMessage message) = 0;
+    // Queued behind whatever was posted to the window before; the limit goes
+    // with SetTextLimit only.
+    virtual void Post(WindowRef target, EditMessage message, std::size_t textLimit = 0) = 0;
+    // Sent, so handled ahead of anything posted to the window; given up when the
+    // window does not answer in time, and then nothing.
+    virtual std::optional<std::size_t> AskTextLimit(WindowRef window,
+                                                    std::chrono::milliseconds timeout) = 0;
+    virtual void SetTextLimit(WindowRef window, std::size_t limit,
+                              std::chrono::milliseconds timeout) = 0;
 
     // Both fail while another program holds the clipboard open.
     virtual bool WriteClipboardText(const std::string& text) = 0;
     virtual std::optional<std::string> ReadClipboardText() = 0;
 
+    // A clock that only goes forward, for deadlines.
+    virtual std::chrono::milliseconds Now() = 0;
     // Waits; our windows keep repainting, but no input reaches them meanwhile.
     virtual void Pause(std::chrono::milliseconds duration) = 0;
 };

@@ -17,6 +17,16 @@ BOOL CALLBACK EnumFirstChildProc(HWND hwnd, LPARAM lParam) {
     return FALSE;
 }
 
+// The window's answer, or nothing when it is gone or did not answer in time.
+std::optional<std::size_t> Ask(WindowRef window, UINT message, WPARAM wParam,
+                               std::chrono::milliseconds timeout) {
+    DWORD_PTR answer = 0;
+    if (SendMessageTimeoutA(HandleOf(window), message, wParam, 0, SMTO_NORMAL,
+                            static_cast<UINT>(timeout.count()), &answer) == 0)
+        return std::nullopt;
+    return static_cast<std::size_t>(answer);
+}
+
 } // namespace
 
 Win32Desktop::~Win32Desktop() {
@@ -34,7 +44,7 @@ WindowRef Win32Desktop::FirstChild(WindowRef parent) {
     return reinterpret_cast<WindowRef>(child);
 }
 
-void Win32Desktop::Post(WindowRef target, EditMessage message) {
+void Win32Desktop::Post(WindowRef target, EditMessage message, std::size_t textLimit) {
     switch (message) {
     case EditMessage::SelectAll:
         PostMessageA(HandleOf(target), EM_SETSEL, 0, -1);
@@ -45,7 +55,20 @@ void Win32Desktop::Post(WindowRef target, EditMessage message) {
     case EditMessage::Enter:
         PostMessageA(HandleOf(target), WM_CHAR, '\r', kEnterKeyData);
         break;
+    case EditMessage::SetTextLimit:
+        PostMessageA(HandleOf(target), EM_SETLIMITTEXT, textLimit, 0);
+        break;
     }
+}
+
+std::optional<std::size_t> Win32Desktop::AskTextLimit(WindowRef window,
+                                                      std::chrono::milliseconds timeout) {
+    return Ask(window, EM_GETLIMITTEXT, 0, timeout);
+}
+
+void Win32Desktop::SetTextLimit(WindowRef window, std::size_t limit,
+                                std::chrono::milliseconds timeout) {
+    Ask(window, EM_SETLIMITTEXT, limit, timeout);
 }
 
 // Data put on the clipboard needs an owner window; a message-only one serves
@@ -86,6 +109,10 @@ std::optional<std::string> Win32Desktop::ReadClipboardText() {
     }
     CloseClipboard();
     return text;
+}
+
+std::chrono::milliseconds Win32Desktop::Now() {
+    return std::chrono::milliseconds(GetTickCount64());
 }
 
 void Win32Desktop::Pause(std::chrono::milliseconds duration) {

@@ -16,11 +16,16 @@ public:
 
     WindowRef FindTopLevelWindow(const std::string& title) override;
     WindowRef FirstChild(WindowRef parent) override;
-    void Post(WindowRef target, EditMessage message) override;
+    void Post(WindowRef target, EditMessage message, std::size_t textLimit) override;
+    std::optional<std::size_t> AskTextLimit(WindowRef window,
+                                            std::chrono::milliseconds timeout) override;
+    void SetTextLimit(WindowRef window, std::size_t limit,
+                      std::chrono::milliseconds timeout) override;
 
     bool WriteClipboardText(const std::string& text) override;
     std::optional<std::string> ReadClipboardText() override;
 
+    std::chrono::milliseconds Now() override;
     void Pause(std::chrono::milliseconds duration) override;
 
 private:

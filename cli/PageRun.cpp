@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/EditorDelivery.h"
 #include "cli/JsonWriter.h"
 #include "ui/NumberText.h"
 
@@ -61,28 +62,28 @@ std::optional<int> PageRun::PrepareToApply(std::optional<std::string> commandNam
     applyName_ = std::move(commandName);
     if (!applyName_)
         return std::nullopt;
-    editor_ = session_.openEditor();
-    if (editor_ == nullptr)
+    desktop_ = session_.desktop;
+    if (desktop_ == nullptr)
         return ReportNoEditorAccess(session_.err);
     return std::nullopt;
 }
 
 int PageRun::Finish(RunReport& report, bool accepted) {
     int status = accepted ? kExitOk : kExitRejected;
-    if (accepted && editor_ != nullptr) {
+    if (accepted && desktop_ != nullptr) {
         for (EditorCommand& command : report.commands)
             command.delivered = false;
         const auto applied =
             std::find_if(report.commands.begin(), report.commands.end(),
                          [this](const EditorCommand& c) { return c.name == *applyName_; });
-        const SendResult result = editor_->Send(applied->text);
-        applied->delivered = result == SendResult::Taken;
-        if (result == SendResult::NoEditor)
+        const DeliveryResult result = DeliverAndWait(*desktop_, applied->text);
+        applied->delivered = result == DeliveryResult::Delivered;
+        if (result == DeliveryResult::NoEditor)
             status = kExitNoEditor;
-        else if (result != SendResult::Taken)
+        else if (result != DeliveryResult::Delivered)
             status = kExitRejected;
-        if (result != SendResult::Taken)
-            report.messages.push_back(SendFailureMessage(result));
+        if (result != DeliveryResult::Delivered)
+            report.messages.push_back(DeliveryFailureMessage(result));
     }
     WriteRunOutput(session_, json_, report);
     return status;

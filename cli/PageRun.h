@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/EditorChannel.h"
+#include "app/Desktop.h"
 #include "cli/OptionParser.h"
 #include "cli/RunReport.h"
 #include "cli/Subcommands.h"
@@ -28,8 +28,8 @@ public:
     bool Json() const { return json_; }
 
     // Call once the options are parsed, with the name of the page's one command:
-    // --apply delivers it. Opens the editor then; a build that cannot reach one
-    // says so, and the run ends with the usage status.
+    // --apply delivers it. A build that cannot reach the editor says so then,
+    // and the run ends with the usage status.
     std::optional<int> Prepare(const std::string& commandName);
     // As Prepare, for a page whose own option picks the command to deliver, if any.
     std::optional<int> PrepareToApply(std::optional<std::string> commandName);
@@ -58,7 +58,7 @@ private:
     bool json_ = false;
     bool applyFlag_ = false;
     std::optional<std::string> applyName_;
-    std::unique_ptr<EditorChannel> editor_;
+    Desktop* desktop_ = nullptr;
 };
 
 // The end of every run: with --json the report on stdout, else its messages on

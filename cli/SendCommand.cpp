@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/EditorChannel.h"
+#include "app/EditorDelivery.h"
 #include "cli/OptionParser.h"
 #include "cli/PageRun.h"
 #include "cli/RunReport.h"
@@ -96,25 +96,25 @@ bool ReadLine(std::istream& in, std::string& line) {
 
 class Sender {
 public:
-    Sender(EditorChannel& editor, RunReport& report) : editor_(editor), report_(report) {}
+    Sender(Desktop& desktop, RunReport& report) : desktop_(desktop), report_(report) {}
 
     // False once a delivery failed; the status and a message say how.
     bool Deliver(int line, const std::string& command) {
         report_.commands.push_back({"line " + std::to_string(line), command, false});
-        const SendResult result = editor_.Send(command);
-        if (result == SendResult::Taken) {
+        const DeliveryResult result = DeliverAndWait(desktop_, command);
+        if (result == DeliveryResult::Delivered) {
             report_.commands.back().delivered = true;
             ++delivered_;
             return true;
         }
-        if (result == SendResult::NoEditor && delivered_ == 0) {
+        if (result == DeliveryResult::NoEditor && delivered_ == 0) {
             status_ = kExitNoEditor;
-            report_.messages.push_back(SendFailureMessage(result));
+            report_.messages.push_back(DeliveryFailureMessage(result));
         } else {
             status_ = kExitRejected;
             report_.messages.push_back("Stopped at line " + std::to_string(line) + " (\"" +
                                        command + "\"), after " + std::to_string(delivered_) +
-                                       " delivered: " + SendFailureMessage(result));
+                                       " delivered: " + DeliveryFailureMessage(result));
         }
         return false;
     }
@@ -123,7 +123,7 @@ public:
     int Status() const { return status_; }
 
 private:
-    EditorChannel& editor_;
+    Desktop& desktop_;
     RunReport& report_;
     int delivered_ = 0;
     int status_ = kExitOk;
@@ -142,14 +142,13 @@ int RunSendCommand(Args args, const CliSession& session) {
         return ReportUsageError(*error, kUsage, session.err);
     const SendOptions& options = std::get<SendOptions>(parsed);
 
-    const std::unique_ptr<EditorChannel> editor = session.openEditor();
-    if (editor == nullptr)
+    if (session.desktop == nullptr)
         return ReportNoEditorAccess(session.err);
 
     RunReport report;
     report.inputs.push_back(
         {"source", std::string(options.fromInput ? "standard input" : "arguments")});
-    Sender sender(*editor, report);
+    Sender sender(*session.desktop, report);
     int line = 0;
     const auto deliver = [&](const std::string& command) {
         ++line;

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <istream>
-#include <memory>
 #include <ostream>
 #include <span>
 #include <string>
 
-#include "cli/EditorChannel.h"
+#include "app/Desktop.h"
 
 namespace kestrow::cli {
 
@@ -23,7 +21,7 @@ struct CliSession {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    std::function<std::unique_ptr<EditorChannel>()> openEditor;
+    Desktop* desktop; // the editor's; null in a build that cannot reach one
 };
 
 // Each takes the arguments after its own name.

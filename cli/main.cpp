@@ -1,5 +1,9 @@
 #include "cli/RunCli.h"
 
+#ifdef _WIN32
+#include "app/Win32Desktop.h"
+#endif
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,7 +17,13 @@ int _dowildcard = 0;
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const kestrow::cli::CliSession session{std::cin, std::cout, std::cerr,
-                                           kestrow::cli::OpenDesktopEditor};
+#ifdef _WIN32
+    kestrow::Win32Desktop desktop;
+    kestrow::Desktop* const editorDesktop = &desktop;
+#else
+    // This build has no window system to find the editor in.
+    kestrow::Desktop* const editorDesktop = nullptr;
+#endif
+    const kestrow::cli::CliSession session{std::cin, std::cout, std::cerr, editorDesktop};
     return kestrow::RunCli(args, session);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -17,16 +15,15 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the tool with `input` as its standard input; `openEditor` stands for the
-// editor on the desktop, none by default.
-inline CliResult RunCliCapturing(
-    const std::vector<std::string>& args, const std::string& input = {},
-    std::function<std::unique_ptr<cli::EditorChannel>()> openEditor = [] { return nullptr; }) {
+// Runs the tool with `input` as its standard input, on the given desktop; by
+// default on none, as in a build that cannot reach the editor.
+inline CliResult RunCliCapturing(const std::vector<std::string>& args,
+                                 const std::string& input = {}, Desktop* desktop = nullptr) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     CliResult result;
-    result.status = RunCli(args, cli::CliSession{in, out, err, std::move(openEditor)});
+    result.status = RunCli(args, cli::CliSession{in, out, err, desktop});
     result.out = out.str();
     result.err = err.str();
     return result;

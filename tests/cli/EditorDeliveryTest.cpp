@@ -1,5 +1,5 @@
-// send and --apply, with a stand-in for the editor: what reaches it, in which
-// order, and what the run says when a delivery fails.
+// send and --apply, with the editor on an in-memory desktop: what reaches it, in
+// which order, and what the run says when a delivery fails.
 
 #include <string>
 #include <vector>
@@ -12,7 +12,7 @@
 namespace kestrow::testing {
 namespace {
 
-using cli::SendResult;
+using State = FakeEditor::State;
 using Lines = std::vector<std::string>;
 
 const std::string kNoEditor =
@@ -23,7 +23,7 @@ const std::string kClipboardBusy = "The command was not sent to the editor becau
 TEST(SendCommand, DeliversArgumentsInOrderAndSkipsBlankOnes) {
     FakeEditor editor;
     const CliResult r = RunCliCapturing(
-        {"send", "POLY TEXPAN U=4", "", " \t", "--not-an-option", "POLY A"}, "", editor.Opener());
+        {"send", "POLY TEXPAN U=4", "", " \t", "--not-an-option", "POLY A"}, "", &editor);
     EXPECT_EQ(0, r.status);
     EXPECT_EQ("", r.out);
     EXPECT_EQ("", r.err);
@@ -33,7 +33,7 @@ TEST(SendCommand, DeliversArgumentsInOrderAndSkipsBlankOnes) {
 TEST(SendCommand, ReadsStandardInputWithAnyLineEnds) {
     FakeEditor editor;
     const CliResult r =
-        RunCliCapturing({"send", "-"}, "A 1\r\n\r\nB 2\n   \nC 3\rD 4\n\nE 5", editor.Opener());
+        RunCliCapturing({"send", "-"}, "A 1\r\n\r\nB 2\n   \nC 3\rD 4\n\nE 5", &editor);
     EXPECT_EQ(0, r.status);
     EXPECT_EQ("", r.err);
     EXPECT_EQ((Lines{"A 1", "B 2", "C 3", "D 4", "E 5"}), editor.Sent());
@@ -42,38 +42,43 @@ TEST(SendCommand, ReadsStandardInputWithAnyLineEnds) {
 // The line a failure names is the line of the input, blank lines counted.
 TEST(SendCommand, StopsAtTheFirstFailureAndNamesItsLine) {
     struct Case {
-        SendResult failure;
+        State failure;
         std::string reason;
+        Lines sent;
     };
     for (const Case& c : {
-             Case{SendResult::ClipboardBusy, kClipboardBusy},
-             Case{SendResult::NotTaken,
-                  "The command was sent, but the editor did not take it within 60 seconds."},
-             Case{SendResult::NotResponding,
-                  "The editor did not answer within 60 seconds, so nothing was sent."},
+             Case{State::ClipboardHeld, kClipboardBusy, {"A 1"}},
+             Case{State::Busy,
+                  "The command was sent, but the editor did not take it within 60 seconds.",
+                  {"A 1", "B 2"}},
+             Case{State::NotAnswering,
+                  "The editor did not answer within 60 seconds, so nothing was sent.",
+                  {"A 1"}},
              // The editor went away after the first delivery.
-             Case{SendResult::NoEditor, kNoEditor.substr(0, kNoEditor.size() - 1)},
+             Case{State::Closed, kNoEditor.substr(0, kNoEditor.size() - 1), {"A 1"}},
          }) {
-        FakeEditor editor({SendResult::Taken, c.failure});
-        const CliResult r = RunCliCapturing({"send", "-"}, "A 1\n\nB 2\nC 3\n", editor.Opener());
+        FakeEditor editor({State::Ready, c.failure});
+        const CliResult r = RunCliCapturing({"send", "-"}, "A 1\n\nB 2\nC 3\n", &editor);
         EXPECT_EQ(1, r.status) << c.reason;
         EXPECT_EQ("Stopped at line 3 (\"B 2\"), after 1 delivered: " + c.reason + "\n", r.err);
-        EXPECT_EQ((Lines{"A 1", "B 2"}), editor.Sent());
+        EXPECT_EQ(c.sent, editor.Sent()) << c.reason;
+        EXPECT_EQ(2, editor.Deliveries()) << c.reason;
     }
 }
 
 TEST(SendCommand, NoEditorBeforeAnythingWasSentIsStatus3) {
-    FakeEditor editor({SendResult::NoEditor});
-    const CliResult r = RunCliCapturing({"send", "", "POLY A", "POLY B"}, "", editor.Opener());
+    FakeEditor editor({State::Closed});
+    const CliResult r = RunCliCapturing({"send", "", "POLY A", "POLY B"}, "", &editor);
     EXPECT_EQ(3, r.status);
     EXPECT_EQ(kNoEditor, r.err);
-    EXPECT_EQ(Lines{"POLY A"}, editor.Sent());
+    EXPECT_TRUE(editor.Sent().empty());
+    EXPECT_EQ(1, editor.Deliveries());
 }
 
 TEST(SendCommand, ReportsAsJson) {
-    FakeEditor editor({SendResult::Taken, SendResult::ClipboardBusy});
+    FakeEditor editor({State::Ready, State::ClipboardHeld});
     const CliResult r =
-        RunCliCapturing({"send", "--json", "-"}, "POLY \"A\"\nPOLY B\nPOLY C\n", editor.Opener());
+        RunCliCapturing({"send", "--json", "-"}, "POLY \"A\"\nPOLY B\nPOLY C\n", &editor);
     EXPECT_EQ(1, r.status);
     EXPECT_EQ("", r.err);
     EXPECT_EQ("{\"inputs\":{\"source\":\"standard input\"},\"results\":{\"delivered\":1},"
@@ -98,11 +103,11 @@ TEST(SendCommand, UsageErrorsSendNothing) {
                   "a command holds a line break: give each as its own argument"},
          }) {
         FakeEditor editor;
-        const CliResult r = RunCliCapturing(c.args, "", editor.Opener());
+        const CliResult r = RunCliCapturing(c.args, "", &editor);
         EXPECT_EQ(2, r.status) << c.error;
         EXPECT_EQ(0u, r.err.find("kestrow-cli: " + c.error + "\n\nusage: kestrow-cli send"))
             << r.err;
-        EXPECT_EQ(0, editor.Opened()) << c.error;
+        EXPECT_EQ(0, editor.Deliveries()) << c.error;
     }
 }
 
@@ -144,7 +149,7 @@ TEST_P(ApplyOption, PrintsThenDeliversThePagesCommand) {
         if (!arg.starts_with("--apply"))
             plain.push_back(arg);
     }
-    const CliResult r = RunCliCapturing(c.args, "", editor.Opener());
+    const CliResult r = RunCliCapturing(c.args, "", &editor);
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(RunCliCapturing(plain).out, r.out);
     EXPECT_EQ("", r.err);
@@ -166,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ApplyOption, ARejectedFieldSendsNothing) {
     FakeEditor editor;
-    const CliResult r = RunCliCapturing({"bevel", "--rise", "0", "--apply"}, "", editor.Opener());
+    const CliResult r = RunCliCapturing({"bevel", "--rise", "0", "--apply"}, "", &editor);
     EXPECT_EQ(1, r.status);
     EXPECT_EQ("Please enter an integer expression from 1 to 65535\n", r.err);
     EXPECT_TRUE(editor.Sent().empty());
@@ -174,14 +179,14 @@ TEST(ApplyOption, ARejectedFieldSendsNothing) {
 
 TEST(ApplyOption, FailedDeliveriesAfterTheOutput) {
     struct Case {
-        SendResult answer;
+        State state;
         int status;
         std::string err;
     };
-    for (const Case& c : {Case{SendResult::NoEditor, 3, kNoEditor},
-                          Case{SendResult::ClipboardBusy, 1, kClipboardBusy + "\n"}}) {
-        FakeEditor editor({c.answer});
-        const CliResult r = RunCliCapturing({"floor", "--apply"}, "", editor.Opener());
+    for (const Case& c : {Case{State::Closed, 3, kNoEditor},
+                          Case{State::ClipboardHeld, 1, kClipboardBusy + "\n"}}) {
+        FakeEditor editor({c.state});
+        const CliResult r = RunCliCapturing({"floor", "--apply"}, "", &editor);
         EXPECT_EQ(c.status, r.status);
         EXPECT_EQ("POLY TEXSCALE UU=0.500000 VV=0.500000\n", r.out);
         EXPECT_EQ(c.err, r.err);
@@ -190,8 +195,7 @@ TEST(ApplyOption, FailedDeliveriesAfterTheOutput) {
 
 TEST(ApplyOption, JsonSaysWhichCommandWasDelivered) {
     FakeEditor editor;
-    const CliResult r =
-        RunCliCapturing({"pillar", "--json", "--apply=best-pan"}, "", editor.Opener());
+    const CliResult r = RunCliCapturing({"pillar", "--json", "--apply=best-pan"}, "", &editor);
     EXPECT_EQ(0, r.status);
     EXPECT_NE(std::string::npos,
               r.out.find("\"commands\":[{\"name\":\"Simple Pan\",\"text\":\"POLY TEXPAN "
@@ -200,8 +204,8 @@ TEST(ApplyOption, JsonSaysWhichCommandWasDelivered) {
                          "\"Best Pan\",\"text\":\"POLY TEXPAN U=-16\",\"delivered\":true}]"))
         << r.out;
 
-    FakeEditor absent({SendResult::NoEditor});
-    const CliResult missing = RunCliCapturing({"floor", "--json", "--apply"}, "", absent.Opener());
+    FakeEditor absent({State::Closed});
+    const CliResult missing = RunCliCapturing({"floor", "--json", "--apply"}, "", &absent);
     EXPECT_EQ(3, missing.status);
     EXPECT_EQ("", missing.err);
     EXPECT_NE(std::string::npos,
@@ -224,10 +228,10 @@ TEST(ApplyOption, UsageErrors) {
                   "--candidates goes without --textures and --apply"},
          }) {
         FakeEditor editor;
-        const CliResult r = RunCliCapturing(c.args, "", editor.Opener());
+        const CliResult r = RunCliCapturing(c.args, "", &editor);
         EXPECT_EQ(2, r.status) << c.error;
         EXPECT_EQ(0u, r.err.find("kestrow-cli: " + c.error + "\n")) << r.err;
-        EXPECT_EQ(0, editor.Opened());
+        EXPECT_EQ(0, editor.Deliveries());
     }
 }
 

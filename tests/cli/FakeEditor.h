@@ -1,52 +1,64 @@
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "cli/EditorChannel.h"
+#include "tests/support/MemoryDesktop.h"
 
 namespace kestrow::testing {
 
-// Stands in for the editor on the desktop: records what it is sent and answers
-// each send from a script, Taken once the script runs out.
-class FakeEditor {
+// The editor on an in-memory desktop: its log window and command line, in the
+// state a script gives for each delivery in turn (ready once the script runs
+// out). Records each command put before the command line with its Enter.
+class FakeEditor final : public MemoryDesktop {
 public:
-    explicit FakeEditor(std::vector<cli::SendResult> answers = {})
-        : state_(std::make_shared<State>(State{std::move(answers), {}, 0})) {}
+    enum class State { Ready, Closed, ClipboardHeld, NotAnswering, Busy };
 
-    std::function<std::unique_ptr<cli::EditorChannel>()> Opener() const {
-        return [state = state_] {
-            ++state->opened;
-            return std::make_unique<Channel>(state);
-        };
+    explicit FakeEditor(std::vector<State> script = {}) : script_(std::move(script)) {
+        commandLine_ = AddChildWindow(AddTopLevelWindow("Unreal Log Window"));
     }
 
-    const std::vector<std::string>& Sent() const { return state_->sent; }
-    int Opened() const { return state_->opened; }
+    const std::vector<std::string>& Sent() const { return sent_; }
+    int Deliveries() const { return deliveries_; }
+
+    // Every delivery starts by looking for the log window.
+    WindowRef FindTopLevelWindow(const std::string& title) override {
+        if (deliveries_ < static_cast<int>(script_.size()))
+            Enter(script_[static_cast<std::size_t>(deliveries_)]);
+        ++deliveries_;
+        return MemoryDesktop::FindTopLevelWindow(title);
+    }
+
+    void Post(WindowRef target, EditMessage message, std::size_t textLimit) override {
+        if (message == EditMessage::Enter)
+            sent_.push_back(Clipboard());
+        MemoryDesktop::Post(target, message, textLimit);
+    }
 
 private:
-    struct State {
-        std::vector<cli::SendResult> answers;
-        std::vector<std::string> sent;
-        int opened;
-    };
-
-    class Channel final : public cli::EditorChannel {
-    public:
-        explicit Channel(std::shared_ptr<State> state) : state_(std::move(state)) {}
-        cli::SendResult Send(const std::string& command) override {
-            const std::size_t index = state_->sent.size();
-            state_->sent.push_back(command);
-            return index < state_->answers.size() ? state_->answers[index] : cli::SendResult::Taken;
+    void Enter(State state) {
+        switch (state) {
+        case State::Ready:
+            break;
+        case State::Closed:
+            RemoveOutsideWindows();
+            break;
+        case State::ClipboardHeld:
+            HoldClipboard();
+            break;
+        case State::NotAnswering:
+            StopAnswering(commandLine_);
+            break;
+        case State::Busy:
+            KeepBusy(commandLine_);
+            break;
         }
+    }
 
-    private:
-        std::shared_ptr<State> state_;
-    };
-
-    std::shared_ptr<State> state_;
+    std::vector<State> script_;
+    WindowRef commandLine_ = 0;
+    std::vector<std::string> sent_;
+    int deliveries_ = 0;
 };
 
 } // namespace kestrow::testing

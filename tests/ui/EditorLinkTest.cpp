@@ -1,6 +1,5 @@
 #include "UiTest.h"
 
-#include "app/EditorDelivery.h"
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
 
@@ -126,24 +125,6 @@ TEST_F(EditorLinkTest, AClipboardKeptElsewhereIsReported) {
         EXPECT_EQ(driver.Clipboard(), kBevelDefaults);
         ExpectOneDelivery(0, commandLine);
     });
-}
-
-// The road every sender takes, without any window of ours.
-TEST_F(EditorLinkTest, DeliveryOnItsOwnSaysWhatHappened) {
-    using kestrow::DeliveryResult;
-    kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
-    EXPECT_EQ(kestrow::DeliverToEditor(kestrow::TheDesktop(), "POLY TEXPAN U=4"),
-              DeliveryResult::NoEditor);
-    kestrow::WindowRef commandLine = driver.AddChildWindow(log);
-    driver.HoldClipboard();
-    EXPECT_EQ(kestrow::DeliverToEditor(kestrow::TheDesktop(), "POLY TEXPAN U=4"),
-              DeliveryResult::ClipboardBusy);
-    driver.LetGoOfClipboard();
-    EXPECT_TRUE(driver.PostedMessages().empty());
-    EXPECT_EQ(kestrow::DeliverToEditor(kestrow::TheDesktop(), "POLY TEXPAN U=4"),
-              DeliveryResult::Delivered);
-    EXPECT_EQ(driver.Clipboard(), "POLY TEXPAN U=4");
-    ExpectOneDelivery(0, commandLine);
 }
 
 } // namespace

@@ -205,7 +205,7 @@ TEST(RandomWalk, AClipboardHeldPastOneApplyIsFreeForTheNext) {
 // cut the walk down to the few steps that show it.
 class DesktopLosingPostedMessages : public kestrow::MemoryDesktop {
 public:
-    void Post(kestrow::WindowRef, kestrow::EditMessage) override {}
+    void Post(kestrow::WindowRef, kestrow::EditMessage, std::size_t) override {}
 };
 
 TEST(RandomWalk, AFaultIsFoundAndCutDownToTheStepsThatShowIt) {

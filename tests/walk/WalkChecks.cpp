@@ -296,7 +296,7 @@ bool Walker::CheckEditorLink(const Plan& plan, const Before& before) {
         return true; // the steps inside the modal window were checked one by one
     const auto& posted = m_host->Desktop().PostedMessages();
     const bool deliver = plan.apply && !before.command.empty() && m_editor == 2;
-    const auto paused = m_host->Desktop().PausedFor() - before.paused;
+    const auto paused = m_host->Desktop().Now() - before.clock;
     if (!deliver || plan.clipboardBusy) {
         if (m_host->Clipboard() != before.clipboard || posted.size() != before.posted) {
             Fail("editor link", std::string(plan.clipboardBusy ? "Apply on a busy clipboard"

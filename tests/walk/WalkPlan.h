@@ -62,7 +62,7 @@ struct Walker::Before {
     std::string label;
     std::string clipboard;
     std::size_t posted = 0;
-    std::chrono::milliseconds paused{0};
+    std::chrono::milliseconds clock{0};
 };
 
 } // namespace walk

@@ -154,8 +154,8 @@ Walker::Plan Walker::PlanCommand(Role role, int id, bool byClick) {
 void Walker::PlanApply(Plan& plan, Role button) {
     plan.apply = true;
     const bool delivers = !Text(Role::Main, IDC_MAIN_COMMAND).empty() && m_editor == 2;
-    plan.clipboardBusy = delivers && m_clipboardHeldUntil > m_host->Desktop().PausedFor() +
-                                                                kestrow::kClipboardPatience;
+    plan.clipboardBusy =
+        delivers && m_clipboardHeldUntil > m_host->Desktop().Now() + kestrow::kClipboardPatience;
     if (plan.clipboardBusy)
         plan.messages.push_back({button, ClipboardBusyText(), AppCaption()});
 }

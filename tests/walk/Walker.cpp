@@ -177,7 +177,7 @@ void Walker::OnModalOpened(CDialog& dialog) {
 void Walker::RunStep(const Step& step) {
     Before before{Text(Role::Main, IDC_MAIN_COMMAND), Text(Role::Main, IDC_MAIN_CMD_LABEL),
                   m_host->Clipboard(), m_host->Desktop().PostedMessages().size(),
-                  m_host->Desktop().PausedFor()};
+                  m_host->Desktop().Now()};
     m_host->ClearMessageBoxes();
     const Plan plan = PlanStep(step);
     const bool accepted = Execute(step);
@@ -231,13 +231,12 @@ bool Walker::Execute(const Step& step) {
             m_clipboardHeldUntil = std::chrono::milliseconds::max();
         } else {
             m_host->Desktop().HoldClipboard(std::chrono::milliseconds(step.id));
-            m_clipboardHeldUntil =
-                m_host->Desktop().PausedFor() + std::chrono::milliseconds(step.id);
+            m_clipboardHeldUntil = m_host->Desktop().Now() + std::chrono::milliseconds(step.id);
         }
         return true;
     case Action::LetGoOfClipboard:
         m_host->LetGoOfClipboard();
-        m_clipboardHeldUntil = m_host->Desktop().PausedFor();
+        m_clipboardHeldUntil = m_host->Desktop().Now();
         return true;
     }
     return false;

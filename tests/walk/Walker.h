@@ -134,7 +134,7 @@ private:
     int m_editor = 0; // 0 not running, 1 log window only, 2 with its command line
     kestrow::WindowRef m_logWindow = 0;
     kestrow::WindowRef m_commandLine = 0;
-    // Another program holds the clipboard until the program has paused this long.
+    // Another program holds the clipboard until the desktop's clock reaches this.
     std::chrono::milliseconds m_clipboardHeldUntil{0};
     std::array<std::map<int, std::string>, 4> m_typed;
     std::array<std::map<int, std::string>, 4> m_results;

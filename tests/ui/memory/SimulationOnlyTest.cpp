@@ -39,12 +39,12 @@ TEST_F(SimulationOnlyTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
             PublishBevelDefaults(dlg);
             driver.SetClipboard("copied earlier by the user");
             const std::size_t postedBefore = driver.PostedMessages().size();
-            const milliseconds pausedBefore = Memory().Desktop().PausedFor();
+            const milliseconds pausedBefore = Memory().Desktop().Now();
             Memory().Desktop().HoldClipboard(c.held);
 
             driver.Click(dlg, IDC_MAIN_APPLY);
 
-            EXPECT_LE(Memory().Desktop().PausedFor() - pausedBefore, milliseconds{250});
+            EXPECT_LE(Memory().Desktop().Now() - pausedBefore, milliseconds{250});
             EXPECT_EQ(driver.Clipboard(),
                       c.delivered ? kBevelDefaults : "copied earlier by the user");
             EXPECT_EQ(driver.PostedMessages().size(), postedBefore + (c.delivered ? 3 : 0));
@@ -61,7 +61,7 @@ TEST_F(SimulationOnlyTest, ApplyDoesNotPauseWhenTheClipboardIsFree) {
         driver.Click(dlg, IDC_MAIN_APPLY);
         driver.Click(dlg, IDC_MAIN_APPLY);
         EXPECT_EQ(driver.PostedMessages().size(), 6u);
-        EXPECT_EQ(Memory().Desktop().PausedFor(), milliseconds{0});
+        EXPECT_EQ(Memory().Desktop().Now(), milliseconds{0});
     });
 }
 

@@ -1,0 +1,107 @@
+// Sending a command and waiting until the editor has taken it, on an in-memory
+// desktop whose clock moves only while delivery pauses or waits for an answer.
+#include "app/EditorDelivery.h"
+#include "tests/support/MemoryDesktop.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kestrow {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr const char* kCommand = "POLY TEXPAN U=4";
+constexpr const char* kEarlierClipboard = "copied earlier by the user";
+constexpr unsigned kEmSetLimitText = 0x00C5;
+
+// The editor's log window with its command line, and text the user copied earlier.
+struct EditorDesktop {
+    EditorDesktop() {
+        commandLine = desktop.AddChildWindow(desktop.AddTopLevelWindow("Unreal Log Window"));
+        desktop.SetClipboard(kEarlierClipboard);
+    }
+
+    MemoryDesktop desktop;
+    WindowRef commandLine = 0;
+};
+
+// The command line's text limit, one off and posted behind the Enter, shows when
+// the editor has handled the paste and the Enter; then the limit is put back.
+TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
+    struct Case {
+        const char* name;
+        std::size_t limit;
+        milliseconds busy;
+        DeliveryResult result;
+        milliseconds waited;
+        std::size_t marker;
+        std::size_t limitAfter;
+    };
+    const Case cases[] = {
+        {"taken at once", 32767, milliseconds{0}, DeliveryResult::Delivered, milliseconds{0}, 32766,
+         32767},
+        {"taken once the editor is free", 32767, milliseconds{5000}, DeliveryResult::Delivered,
+         milliseconds{5000}, 32766, 32767},
+        {"the lowest limit is marked one higher", 1, milliseconds{0}, DeliveryResult::Delivered,
+         milliseconds{0}, 2, 1},
+        {"still busy when patience runs out", 32767, milliseconds{61000}, DeliveryResult::NotTaken,
+         milliseconds{60000}, 32766, 32767},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EditorDesktop editor;
+        editor.desktop.SetTextLimit(editor.commandLine, c.limit, milliseconds{0});
+        editor.desktop.KeepBusy(editor.commandLine, c.busy);
+
+        EXPECT_EQ(DeliverAndWait(editor.desktop, kCommand), c.result);
+
+        EXPECT_EQ(editor.desktop.Now(), c.waited);
+        EXPECT_EQ(editor.desktop.Clipboard(), kCommand);
+        const auto& posted = editor.desktop.PostedMessages();
+        ASSERT_EQ(posted.size(), 4u); // select all, paste, Enter, the marker
+        EXPECT_EQ(posted[3].target, editor.commandLine);
+        EXPECT_EQ(posted[3].message, kEmSetLimitText);
+        EXPECT_EQ(posted[3].wParam, c.marker);
+        EXPECT_EQ(editor.desktop.TextLimit(editor.commandLine), c.limitAfter);
+    }
+}
+
+TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
+    struct Case {
+        const char* name;
+        std::function<void(EditorDesktop&)> arrange;
+        DeliveryResult result;
+        milliseconds waited;
+    };
+    const Case cases[] = {
+        {"no editor", [](EditorDesktop& e) { e.desktop.RemoveOutsideWindows(); },
+         DeliveryResult::NoEditor, milliseconds{0}},
+        {"a log window without a command line",
+         [](EditorDesktop& e) {
+             e.desktop.RemoveOutsideWindows();
+             e.desktop.AddTopLevelWindow("Unreal Log Window");
+         },
+         DeliveryResult::NoEditor, milliseconds{0}},
+        {"a command line that does not answer",
+         [](EditorDesktop& e) { e.desktop.StopAnswering(e.commandLine); },
+         DeliveryResult::NotResponding, milliseconds{60000}},
+        {"a clipboard held by another program", [](EditorDesktop& e) { e.desktop.HoldClipboard(); },
+         DeliveryResult::ClipboardBusy, kClipboardPatience},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EditorDesktop editor;
+        c.arrange(editor);
+
+        EXPECT_EQ(DeliverAndWait(editor.desktop, kCommand), c.result);
+
+        EXPECT_EQ(editor.desktop.Now(), c.waited);
+        EXPECT_EQ(editor.desktop.Clipboard(), kEarlierClipboard);
+        EXPECT_TRUE(editor.desktop.PostedMessages().empty());
+    }
+}
+
+} // namespace
+} // namespace kestrow
