@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "ui/DataExchange.h"
 #include "ui/Dialog.h"
 
 #include <cstdlib>
@@ -45,4 +46,9 @@ int CTabCtrl::GetCurSel() const {
 
 void CTabCtrl::SetCurFocus(int index) {
     Dialog().Window().SwitchTab(Id(), index);
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CControl& control) {
+    if (pDX->Active() && !control.IsBound())
+        control.Bind(pDX->m_dialog, id);
 }

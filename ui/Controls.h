@@ -2,6 +2,7 @@
 
 #include <string>
 
+class CDataExchange;
 class CDialog;
 
 // A control of a dialog, bound by data exchange so that the code can address it.
@@ -38,3 +39,6 @@ public:
     // Selects the item as a click on it would, notifications included.
     void SetCurFocus(int index);
 };
+
+// Binds the control to the dialog being exchanged, the first time only.
+void DDX_Control(CDataExchange* pDX, int id, CControl& control);

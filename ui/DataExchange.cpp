@@ -1,7 +1,5 @@
 #include "ui/DataExchange.h"
 
-#include "ui/Controls.h"
-#include "ui/Dialog.h"
 #include "ui/FieldMessages.h"
 #include "ui/NumberText.h"
 
@@ -16,22 +14,17 @@ void CDataExchange::PrepareEditCtrl(int id) {
 }
 
 void CDataExchange::Fail(const std::string& message) {
-    m_dialog.ShowMessage(message);
+    m_window.ShowMessageBox(message, ui::kAppName);
     if (m_idLastControl != 0)
-        m_dialog.Window().FocusItem(m_idLastControl);
+        m_window.FocusItem(m_idLastControl);
     m_bFailed = true;
-}
-
-void DDX_Control(CDataExchange* pDX, int id, CControl& control) {
-    if (pDX->Active() && !control.IsBound())
-        control.Bind(pDX->m_dialog, id);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int& value) {
     if (!pDX->Active())
         return;
     pDX->PrepareEditCtrl(id);
-    ui::DialogWindow& window = pDX->m_dialog.Window();
+    ui::DialogWindow& window = pDX->m_window;
     if (!pDX->m_bSaveAndValidate) {
         window.SetItemText(id, std::to_string(value));
         return;
@@ -46,7 +39,7 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
     if (!pDX->Active())
         return;
     pDX->PrepareEditCtrl(id);
-    ui::DialogWindow& window = pDX->m_dialog.Window();
+    ui::DialogWindow& window = pDX->m_window;
     if (!pDX->m_bSaveAndValidate) {
         window.SetItemText(id, kestrow::FormatGeneral(value, 15));
         return;
@@ -61,7 +54,7 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
     if (!pDX->Active())
         return;
     pDX->PrepareEditCtrl(id);
-    ui::DialogWindow& window = pDX->m_dialog.Window();
+    ui::DialogWindow& window = pDX->m_window;
     if (pDX->m_bSaveAndValidate)
         value = window.GetItemText(id);
     else
@@ -72,7 +65,7 @@ void DDX_Check(CDataExchange* pDX, int id, int& value) {
     if (!pDX->Active())
         return;
     pDX->PrepareCtrl(id);
-    ui::DialogWindow& window = pDX->m_dialog.Window();
+    ui::DialogWindow& window = pDX->m_window;
     if (pDX->m_bSaveAndValidate)
         value = window.IsItemChecked(id) ? 1 : 0;
     else
@@ -83,7 +76,7 @@ void DDX_Radio(CDataExchange* pDX, std::initializer_list<int> groupIds, int& val
     if (!pDX->Active() || groupIds.size() == 0)
         return;
     pDX->PrepareCtrl(*groupIds.begin());
-    ui::DialogWindow& window = pDX->m_dialog.Window();
+    ui::DialogWindow& window = pDX->m_window;
     int index = 0;
     if (pDX->m_bSaveAndValidate) {
         value = -1;

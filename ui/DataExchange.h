@@ -1,20 +1,23 @@
 #pragma once
 
+#include "ui/WindowHost.h"
+
 #include <initializer_list>
 #include <string>
 
 class CDialog;
-class CControl;
 
-// One run of a dialog's exchange table, in one direction. Reading stops at the
-// first field that fails: the user has been told, the focus is on that field,
-// and every later exchange in the table does nothing.
+// One run of a dialog's exchange table, in one direction, on the dialog's window.
+// Reading stops at the first field that fails: the user has been told, the focus
+// is on that field, and every later exchange in the table does nothing.
 class CDataExchange {
 public:
-    CDataExchange(CDialog& dialog, bool saveAndValidate)
-        : m_dialog(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CDialog& dialog, ui::DialogWindow& window, bool saveAndValidate)
+        : m_dialog(dialog), m_window(window), m_bSaveAndValidate(saveAndValidate) {}
 
+    // Only for binding the dialog's controls to it.
     CDialog& m_dialog;
+    ui::DialogWindow& m_window;
     const bool m_bSaveAndValidate;
     bool m_bFailed = false;
 
@@ -29,7 +32,6 @@ private:
     bool m_bEditLastControl = false;
 };
 
-void DDX_Control(CDataExchange* pDX, int id, CControl& control);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);

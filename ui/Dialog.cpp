@@ -79,7 +79,7 @@ void CDialog::DestroyWindow() {
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
-    CDataExchange dx(*this, saveAndValidate);
+    CDataExchange dx(*this, Window(), saveAndValidate);
     DoDataExchange(&dx);
     return !dx.m_bFailed;
 }

@@ -65,8 +65,6 @@ private:
 
 namespace ui {
 
-inline constexpr const char* kAppName = "Kestrow";
-
 // The application's main window: owner of dialogs run without a parent, and parent
 // of modeless dialogs created without one.
 CDialog* MainWindow();

@@ -19,6 +19,9 @@ inline constexpr int kBnClicked = 0;
 inline constexpr int kTcnSelChange = -551;
 inline constexpr int kTcnSelChanging = -552;
 
+// The caption of the program's message boxes.
+inline constexpr const char* kAppName = "Kestrow";
+
 enum class ShowCommand { Hide, Show, Minimize, ShowNormal };
 enum class DialogKey { Enter, Escape, Tab, PageUp, PageDown };
 struct KeyModifiers {
