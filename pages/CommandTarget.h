@@ -1,14 +1,17 @@
 #pragma once
 
+#include "eval/MessageSink.h"
 #include "ui/Dialog.h"
 
 #include <string>
 
 // The window a page hands its command to: the main window, as the pages see it.
 // It holds the pending command, and it owns the evaluator's message boxes.
-class CCommandTarget : public CDialog {
+class CCommandTarget : public CDialog, public kestrow::MessageSink {
 public:
     using CDialog::CDialog;
+
+    void ShowMessage(const std::string& text) override { CDialog::ShowMessage(text); }
 
     virtual void ClearCommand() = 0;
     virtual void PublishCommand(const std::string& command, const std::string& label) = 0;

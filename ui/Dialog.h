@@ -1,6 +1,5 @@
 #pragma once
 
-#include "eval/MessageSink.h"
 #include "ui/WindowHost.h"
 
 #include <memory>
@@ -10,7 +9,7 @@ class CDataExchange;
 
 // Our stand-in for the dialog framework's dialog: a window built from a resource
 // template, its data exchange, and the default OK, Cancel and close handling.
-class CDialog : public kestrow::MessageSink {
+class CDialog {
 public:
     explicit CDialog(int templateId, CDialog* parent = nullptr);
     virtual ~CDialog();
@@ -32,7 +31,7 @@ public:
     void EndDialog(int result);
     bool IsIconic() const;
     // A message box owned by this dialog, with the application's caption.
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text);
     void MessageBox(const std::string& text, const std::string& caption);
 
     // Entry points for the host, one per window message the dialogs handle.
