@@ -164,7 +164,8 @@ void CMainDlg::OnClose() {
 }
 
 void CMainDlg::OnRemote() {
-    CRemoteDlg dlgRemote(this);
+    CRemoteDlg dlgRemote(this,
+                         [this](CDialog& messageOwner) { SendCommandToEditor(messageOwner); });
     dlgRemote.m_strButtonLabel =
         m_strCmdLabel.size() >= 5 ? m_strCmdLabel.substr(5) : std::string();
     ShowWindow(ui::ShowCommand::Minimize);

@@ -1,15 +1,12 @@
 #include "app/RemoteDlg.h"
 
-#include "app/MainDlg.h"
 #include "res/resource.h"
-#include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
-CMainDlg* CRemoteDlg::s_pMainDlg = nullptr;
+#include <utility>
 
-CRemoteDlg::CRemoteDlg(CMainDlg* pParent) : CDialog(IDD_REMOTE, pParent) {
-    s_pMainDlg = pParent;
-}
+CRemoteDlg::CRemoteDlg(CDialog* pParent, ApplyHandler apply)
+    : CDialog(IDD_REMOTE, pParent), m_apply(std::move(apply)) {}
 
 void CRemoteDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -31,5 +28,5 @@ bool CRemoteDlg::OnInitDialog() {
 }
 
 void CRemoteDlg::OnApply() {
-    s_pMainDlg->SendCommandToEditor(*this);
+    m_apply(*this);
 }

@@ -3,15 +3,17 @@
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
 
+#include <functional>
 #include <string>
-
-class CMainDlg;
 
 // A small always-on-top window whose big button applies the pending command again
 // while the calculator is minimised.
 class CRemoteDlg : public CDialog {
 public:
-    explicit CRemoteDlg(CMainDlg* pParent);
+    // Applies the pending command; a message box it shows belongs to the given window.
+    using ApplyHandler = std::function<void(CDialog& messageOwner)>;
+
+    CRemoteDlg(CDialog* pParent, ApplyHandler apply);
 
     std::string m_strButtonLabel;
     CButton m_btnApply;
@@ -25,5 +27,5 @@ protected:
 private:
     void OnApply();
 
-    static CMainDlg* s_pMainDlg;
+    ApplyHandler m_apply;
 };
