@@ -1,6 +1,7 @@
 #include "app/MainDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/EditorDelivery.h"
 #include "app/RemoteDlg.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
@@ -89,6 +90,28 @@ void CMainDlg::PublishCommand(const std::string& command, const std::string& lab
     m_strCommand = command;
     m_strCmdLabel = label;
     UpdateData(false);
+}
+
+// Apply: the pending command goes to the editor. Finding no command, no editor
+// or no command line stops silently, before the clipboard is touched; a
+// clipboard that another program keeps holding is reported, since then nothing
+// was sent.
+void CMainDlg::SendCommandToEditor() {
+    SendCommandToEditor(*this);
+}
+
+void CMainDlg::SendCommandToEditor(CDialog& messageOwner) {
+    UpdateData(true);
+    if (m_strCommand.empty())
+        return;
+    kestrow::Desktop& desktop = kestrow::TheDesktop();
+    const kestrow::WindowRef commandLine = kestrow::FindEditorCommandLine(desktop);
+    if (commandLine == 0)
+        return;
+    m_editCommand.SelectAll();
+    if (kestrow::PasteIntoCommandLine(desktop, commandLine, m_strCommand) ==
+        kestrow::DeliveryResult::ClipboardBusy)
+        messageOwner.ShowMessage(kestrow::kClipboardBusyMessage);
 }
 
 CDialog* CMainDlg::Page(int index) const {
