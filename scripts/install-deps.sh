@@ -6,8 +6,9 @@ set -euo pipefail
 # The native build compiles the resources too (windres and its preprocessor).
 native=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
         g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
+# cmark turns the guide into the package's HTML page.
 windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686
-         wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick zip unzip)
+         wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick zip unzip cmark)
 
 missing=()
 for pkg in "${native[@]}" "${windows[@]}"; do

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the release package: dist/Kestrow-VERSION-windows-x86.zip and -x64.zip,
-# each with the stripped Kestrow.exe, kestrow-cli.exe and README.txt, and
-# dist/SHA256SUMS. The zips are reproducible: the same commit gives the same
-# bytes in any folder (fixed file order, times and modes; no link timestamps).
+# each with the stripped Kestrow.exe, kestrow-cli.exe, README.txt and the
+# mapper's guide as one page, guide.html, and dist/SHA256SUMS. The zips are
+# reproducible: the same commit gives the same bytes in any folder (fixed file
+# order, times and modes; no link timestamps).
 # Usage: scripts/package.sh [--dist DIR] [--x86-build DIR] [--x64-build DIR]
 #   the build folders default to build/release-x86 and build/release-x64.
 set -euo pipefail
@@ -29,6 +30,9 @@ epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 9466848
 
 mkdir -p "$dist"
 dist=$(realpath "$dist")
+guide=$(mktemp)
+trap 'rm -f "$guide"' EXIT
+scripts/guide-html.sh "$version" >"$guide"
 zips=()
 for arch in x86 x64; do
   dir=${build[$arch]}
@@ -41,11 +45,12 @@ for arch in x86 x64; do
   # CRLF so that every Notepad shows the lines.
   sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$arch/" -e 's/$/\r/' docs/package/README.txt \
     >"$stage/README.txt"
+  cp "$guide" "$stage/guide.html"
   chmod 644 "$stage"/*
   touch -d "@$epoch" "$stage"/*
   zip=Kestrow-$version-windows-$arch.zip
   rm -f "$dist/$zip"
-  (cd "$stage" && TZ=UTC zip -X -q -9 "$dist/$zip" Kestrow.exe kestrow-cli.exe README.txt)
+  (cd "$stage" && TZ=UTC zip -X -q -9 "$dist/$zip" Kestrow.exe kestrow-cli.exe README.txt guide.html)
   rm -rf "$stage"
   zips+=("$zip")
 done

@@ -2,8 +2,8 @@
 # The release package: made from the release build folders and again from the
 # test builds' folders (the same commit), it must come out byte-identical, so the
 # programs shipped are the programs tested; each zip holds exactly the two
-# programs and README.txt; each program is stripped and imports only DLLs that
-# every Windows has.
+# programs, README.txt and guide.html, the guide with every picture inside it;
+# each program is stripped and imports only DLLs that every Windows has.
 # Usage: tests/package/check-package.sh   (from anywhere; builds what it needs)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -27,9 +27,13 @@ for arch in x86 x64; do
   zip=dist/Kestrow-$version-windows-$arch.zip
   [ -f "$zip" ] || fail "$zip is missing"
   listing=$(unzip -Z1 "$zip" | tr '\n' ' ')
-  [ "$listing" = "Kestrow.exe kestrow-cli.exe README.txt " ] || fail "$zip holds: $listing"
+  [ "$listing" = "Kestrow.exe kestrow-cli.exe README.txt guide.html " ] || fail "$zip holds: $listing"
   unpacked=$(mktemp -d)
   unzip -q "$zip" -d "$unpacked"
+  pictures=$(grep -c '](pictures/[a-z-]*\.svg)' docs/guide.md || true)
+  inline=$(grep -c '<svg ' "$unpacked/guide.html" || true)
+  [ "$inline" -eq "$pictures" ] && [ "$pictures" -gt 0 ] ||
+    fail "$arch guide.html holds $inline pictures, docs/guide.md shows $pictures"
   for exe in Kestrow.exe kestrow-cli.exe; do
     dump=$("${objdump[$arch]}" -p "$unpacked/$exe")
     grep -q "file format ${format[$arch]}" <<<"$dump" || fail "$arch $exe is not ${format[$arch]}"
