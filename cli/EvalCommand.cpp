@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "cli/OptionParser.h"
-#include "cli/PageRun.h"
 #include "cli/RunReport.h"
 #include "cli/Subcommands.h"
 #include "eval/Evaluator.h"

@@ -1,34 +1,132 @@
-#include "cli/PageRun.h"
-
 #include <algorithm>
+#include <cctype>
 
 #include "app/EditorDelivery.h"
-#include "cli/JsonWriter.h"
+#include "cli/PageCommand.h"
+#include "ui/FieldMessages.h"
 #include "ui/NumberText.h"
 
 namespace kestrow::cli {
 namespace {
 
-const Value& ResultOf(const RunReport& row, const std::string& name) {
-    static const Value kNone;
-    for (const NamedValue& result : row.results) {
-        if (result.name == name)
-            return result.value;
+template <class... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+
+// As the page's result fields and range messages write a number.
+constexpr int kNumberDigits = 15;
+// The usage's columns: the options, and the switches' wider one.
+constexpr std::size_t kOptionColumn = 23;
+constexpr std::size_t kSwitchColumn = 34;
+
+std::string Number(double value) {
+    return FormatGeneral(value, kNumberDigits);
+}
+
+std::string Option(const std::string& name) {
+    return "--" + name;
+}
+
+std::string OptionLine(std::string_view option, std::string_view what,
+                       std::size_t column = kOptionColumn) {
+    constexpr std::size_t kIndent = 2;
+    constexpr std::size_t kLeastGap = 2;
+    std::string line(kIndent, ' ');
+    line += option;
+    line.append(line.size() + kLeastGap > column ? kLeastGap : column - line.size(), ' ');
+    line += what;
+    line += '\n';
+    return line;
+}
+
+// "A", "A and B", "A, B and C"; `last` joins the last two.
+std::string JoinedList(const std::vector<std::string>& items, std::string_view last = "and") {
+    std::string joined;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0 && i + 1 == items.size()) {
+            joined += ' ';
+            joined += last;
+            joined += ' ';
+        } else if (i > 0) {
+            joined += ", ";
+        }
+        joined += items[i];
     }
-    return kNone;
+    return joined;
+}
+
+// --apply's name for a command: "Best Scale" is best-scale.
+std::string ApplyName(const std::string& command) {
+    std::string name;
+    for (char c : command)
+        name += c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+struct FieldText {
+    const char* name;
+    const char* placeholder;
+    std::string min;
+    std::string max;
+    std::string initial;
+};
+FieldText TextOf(const IntField* f) {
+    return {f->name, "N", std::to_string(f->min), std::to_string(f->max),
+            std::to_string(f->initial)};
+}
+FieldText TextOf(const NumberField* f) {
+    return {f->name, "X", Number(f->min), Number(f->max), Number(f->initial)};
+}
+FieldText TextOf(const ExpressionField* f) {
+    return {f->name, "EXPR", Number(f->lowerBound), Number(kExpressionUpperBound), f->initial};
+}
+
+std::string OptionLines(const PageOption& option) {
+    const auto defaultMark = [](bool isDefault) { return isDefault ? " (default)" : ""; };
+    return std::visit(
+        Overloaded{
+            [](const FieldOption& o) {
+                FieldText t = std::visit([](auto field) { return TextOf(field); }, o.field);
+                if (std::holds_alternative<const ExpressionField*>(o.field)) {
+                    t.initial.insert(0, 1, '"');
+                    t.initial += '"';
+                }
+                return OptionLine(Option(t.name) + " " + t.placeholder, std::string(o.what) + ", " +
+                                                                            t.min + " to " + t.max +
+                                                                            " (" + t.initial + ")");
+            },
+            [&](const FlagPairOption& o) {
+                const bool on = o.field->initial != 0;
+                return OptionLine(Option(o.field->name), o.what + std::string(defaultMark(on))) +
+                       OptionLine(Option(o.off), o.offWhat + std::string(defaultMark(!on)));
+            },
+            [](const SwitchOption& o) {
+                const std::string name = o.field->name;
+                const char* state = o.field->initial != 0 ? o.onWord : o.offWord;
+                return OptionLine(Option(name) + ", --no-" + name,
+                                  std::string(o.what) + " (" + state + ")", kSwitchColumn);
+            },
+            [](const AxisOption& o) {
+                return OptionLine(Option(o.field->name) + " U|V",
+                                  std::string(o.what) + " (" + AxisOf(o.field->initial) + ")");
+            },
+        },
+        option);
 }
 
 // The count, then the given results, each column right-aligned and two blanks
 // from the next.
 void PrintCandidateTable(std::ostream& out, const std::vector<RunReport>& rows,
-                         const std::vector<PageRun::Column>& columns) {
+                         const std::vector<const ResultField*>& columns) {
     std::vector<std::vector<std::string>> lines(1, {"Textures"});
-    for (const PageRun::Column& column : columns)
-        lines.front().push_back(column.heading);
+    for (const ResultField* column : columns)
+        lines.front().push_back(column->caption);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::vector<std::string>& line = lines.emplace_back(1, std::to_string(i + 1));
-        for (const PageRun::Column& column : columns)
-            line.push_back(ResultText(ResultOf(rows[i], column.result)));
+        for (const ResultField* column : columns) {
+            const auto& results = rows[i].results;
+            const auto found = std::find_if(results.begin(), results.end(),
+                                            [&](const auto& r) { return r.name == column->name; });
+            line.push_back(found == results.end() ? "" : ResultText(found->value));
+        }
     }
     std::vector<std::size_t> widths(lines.front().size());
     for (const auto& line : lines) {
@@ -45,38 +143,211 @@ void PrintCandidateTable(std::ostream& out, const std::vector<RunReport>& rows,
 
 } // namespace
 
+PageRun::PageRun(const PageCommandSpec& spec, std::vector<std::string> commands,
+                 const CliSession& session)
+    : spec_(spec), commands_(std::move(commands)), session_(session), usage_(Usage()) {}
+
+PageRun::~PageRun() = default;
+
+std::string PageRun::Usage() const {
+    std::string usage =
+        std::string("usage: kestrow-cli ") + spec_.name + " [OPTIONS]\n\n" + spec_.summary + "\n";
+    for (const PageOption& option : spec_.options)
+        usage += OptionLines(option);
+    if (!spec_.countFields.empty())
+        usage += OptionLine("--candidates N", spec_.candidatesWhat);
+    if (commands_.size() == 1) {
+        usage += OptionLine("--apply", "then send the command to the editor");
+    } else {
+        std::vector<std::string> names;
+        for (const std::string& command : commands_)
+            names.push_back(ApplyName(command) +
+                            (command == spec_.applyDefault ? " (default)" : ""));
+        usage += OptionLine("--apply[=WHICH]", "then send " + JoinedList(names, "or"));
+    }
+    return usage + OptionLine("--json", "print one JSON object instead") + spec_.note + "Prints " +
+           spec_.prints + "the " + JoinedList(commands_) +
+           (commands_.size() == 1 ? " command.\n" : " commands.\n");
+}
+
 void PageRun::AddOptions(OptionParser& parser) {
-    AddJsonOption(parser);
-    parser.AddFlag("--apply", applyFlag_, true);
+    const auto addChecks = [&](const CheckField* field, const std::string& off) {
+        bool& state = values_.checks[field->name] = field->initial != 0;
+        parser.AddFlag(Option(field->name), state, true);
+        parser.AddFlag(off, state, false);
+    };
+    for (const PageOption& option : spec_.options) {
+        std::visit(
+            Overloaded{
+                [&](const FieldOption& o) {
+                    const FieldText t = std::visit([](auto f) { return TextOf(f); }, o.field);
+                    parser.AddValue(Option(t.name), values_.texts[t.name] = t.initial);
+                },
+                [&](const FlagPairOption& o) { addChecks(o.field, Option(o.off)); },
+                [&](const SwitchOption& o) {
+                    addChecks(o.field, "--no-" + std::string(o.field->name));
+                },
+                [&](const AxisOption& o) {
+                    const std::string axis(1, AxisOf(o.field->initial));
+                    parser.AddValue(Option(o.field->name), values_.texts[o.field->name] = axis);
+                },
+            },
+            option);
+    }
 }
 
-void PageRun::AddJsonOption(OptionParser& parser) {
+std::optional<int> PageRun::Start(Args args) {
+    OptionParser parser;
     parser.AddFlag("--json", json_, true);
-}
-
-std::optional<int> PageRun::Prepare(const std::string& commandName) {
-    return PrepareToApply(applyFlag_ ? std::optional(commandName) : std::nullopt);
-}
-
-std::optional<int> PageRun::PrepareToApply(std::optional<std::string> commandName) {
-    applyName_ = std::move(commandName);
-    if (!applyName_)
-        return std::nullopt;
-    desktop_ = session_.desktop;
-    if (desktop_ == nullptr)
+    std::string apply;
+    if (commands_.size() == 1)
+        parser.AddFlag("--apply", applyFlag_, true);
+    else
+        parser.AddOptionalValue("--apply", apply, ApplyName(spec_.applyDefault));
+    std::string candidates;
+    if (!spec_.countFields.empty())
+        parser.AddValue("--candidates", candidates);
+    AddOptions(parser);
+    if (auto status = ExitBeforeRunning(parser.Parse(args), usage_, session_.out, session_.err))
+        return status;
+    if (auto status = CheckOptions(parser, apply, candidates))
+        return status;
+    if (applied_ && session_.desktop == nullptr)
         return ReportNoEditorAccess(session_.err);
     return std::nullopt;
 }
 
+std::optional<int> PageRun::CheckOptions(const OptionParser& parser, const std::string& apply,
+                                         const std::string& candidates) {
+    const auto usageError = [&](const std::string& error) {
+        return ReportUsageError(error, usage_, session_.err);
+    };
+    for (const PageOption& option : spec_.options) {
+        const auto* axis = std::get_if<AxisOption>(&option);
+        if (axis != nullptr && !ParseAxis(values_.texts.at(axis->field->name)))
+            return usageError(Option(axis->field->name) + " takes U or V");
+    }
+    if (applyFlag_)
+        applied_ = commands_.front();
+    if (commands_.size() > 1 && parser.Given("--apply")) {
+        std::vector<std::string> names;
+        for (const std::string& command : commands_) {
+            names.push_back(ApplyName(command));
+            if (names.back() == apply)
+                applied_ = command;
+        }
+        if (!applied_)
+            return usageError("--apply takes " + JoinedList(names, "or"));
+    }
+    if (!parser.Given("--candidates"))
+        return std::nullopt;
+    // The count's range is the count fields': they check it as they check a count.
+    count_ = ParseIntText(candidates);
+    if (!count_ || *count_ < 1)
+        return usageError("--candidates takes a whole number from 1");
+    std::vector<std::string> excluded;
+    bool conflict = parser.Given("--apply");
+    for (const NumberField* field : spec_.countFields) {
+        excluded.push_back(Option(field->name));
+        conflict = conflict || parser.Given(excluded.back());
+        values_.texts[field->name] = std::to_string(*count_);
+    }
+    excluded.push_back("--apply");
+    if (conflict)
+        return usageError("--candidates goes without " + JoinedList(excluded));
+    return std::nullopt;
+}
+
+void PageRun::ReportSwitches(RunReport& report) const {
+    for (const PageOption& option : spec_.options) {
+        const auto check = [&](const CheckField* field) {
+            report.inputs.push_back({field->name, values_.checks.at(field->name)});
+        };
+        std::visit(Overloaded{
+                       [](const FieldOption&) {},
+                       [&](const FlagPairOption& o) { check(o.field); },
+                       [&](const SwitchOption& o) { check(o.field); },
+                       [&](const AxisOption& o) {
+                           const char axis = *ParseAxis(values_.texts.at(o.field->name));
+                           report.inputs.push_back({o.field->name, std::string(1, axis)});
+                       },
+                   },
+                   option);
+    }
+}
+
+bool PageRun::ReadNumber(const IntField& field, int& value, MessageSink& messages) const {
+    const std::optional<int> read = ParseIntText(values_.texts.at(field.name));
+    if (!read) {
+        messages.ShowMessage(kEnterIntegerMessage);
+        return false;
+    }
+    if (*read < field.min || *read > field.max) {
+        messages.ShowMessage(IntRangeMessage(field.min, field.max));
+        return false;
+    }
+    value = *read;
+    return true;
+}
+
+bool PageRun::ReadNumber(const NumberField& field, double& value, MessageSink& messages) const {
+    const std::optional<double> read = ParseNumberText(values_.texts.at(field.name));
+    if (!read) {
+        messages.ShowMessage(kEnterNumberMessage);
+        return false;
+    }
+    if (*read < field.min || *read > field.max) {
+        messages.ShowMessage(NumberRangeMessage(field.min, field.max));
+        return false;
+    }
+    value = *read;
+    return true;
+}
+
+void PageRun::ReadSwitch(const CheckField& field, int& value) const {
+    value = values_.checks.at(field.name) ? 1 : 0;
+}
+
+void PageRun::ReadSwitch(const AxisField& field, int& value) const {
+    value = ParseAxis(values_.texts.at(field.name)) == 'U' ? 0 : 1;
+}
+
+int PageRun::Candidates(const RunReport& checked, bool accepted, const Fit& fit) {
+    std::vector<RunReport> rows;
+    for (int count = 1; accepted && count <= *count_; ++count) {
+        RunReport& row = rows.emplace_back(checked);
+        for (const NumberField* field : spec_.countFields)
+            row.SetInput(field->name, static_cast<double>(count));
+        fit(row, count);
+    }
+    if (!json_) {
+        if (accepted)
+            PrintCandidateTable(session_.out, rows, spec_.countColumns);
+        WriteRunOutput(session_, false, checked);
+    } else {
+        std::string json;
+        for (const RunReport& row : accepted ? rows : std::vector<RunReport>{checked})
+            json += (json.empty() ? "[" : ",") + ReportJson(row);
+        session_.out << json << "]\n";
+    }
+    return accepted ? kExitOk : kExitRejected;
+}
+
 int PageRun::Finish(RunReport& report, bool accepted) {
+    if (accepted && !json_) {
+        for (const NamedValue& result : report.shown)
+            session_.out << result.name << ": " << ResultText(result.value) << '\n';
+        for (const EditorCommand& command : report.commands)
+            session_.out << command.text << '\n';
+    }
     int status = accepted ? kExitOk : kExitRejected;
-    if (accepted && desktop_ != nullptr) {
+    if (accepted && applied_) {
         for (EditorCommand& command : report.commands)
             command.delivered = false;
         const auto applied =
             std::find_if(report.commands.begin(), report.commands.end(),
-                         [this](const EditorCommand& c) { return c.name == *applyName_; });
-        const DeliveryResult result = DeliverAndWait(*desktop_, applied->text);
+                         [this](const EditorCommand& c) { return c.name == *applied_; });
+        const DeliveryResult result = DeliverAndWait(*session_.desktop, applied->text);
         applied->delivered = result == DeliveryResult::Delivered;
         if (result == DeliveryResult::NoEditor)
             status = kExitNoEditor;
@@ -89,63 +360,12 @@ int PageRun::Finish(RunReport& report, bool accepted) {
     return status;
 }
 
-int PageRun::Candidates(const RunReport& checked, bool accepted, int count,
-                        const std::vector<std::string>& countInputs, const Compute& compute,
-                        const std::vector<Column>& columns) {
-    std::vector<RunReport> rows;
-    for (int textures = 1; accepted && textures <= count; ++textures) {
-        RunReport& row = rows.emplace_back(checked);
-        for (const std::string& input : countInputs)
-            row.SetInput(input, static_cast<double>(textures));
-        compute(row, textures);
-    }
-    if (!json_) {
-        if (accepted)
-            PrintCandidateTable(session_.out, rows, columns);
-        WriteRunOutput(session_, false, checked);
-    } else {
-        JsonWriter json;
-        json.BeginArray();
-        for (const RunReport& row : accepted ? rows : std::vector<RunReport>{checked})
-            WriteReport(json, row);
-        json.EndArray();
-        session_.out << json.Text() << '\n';
-    }
-    return accepted ? kExitOk : kExitRejected;
-}
-
-void WriteRunOutput(const CliSession& session, bool json, const RunReport& report) {
-    if (json) {
-        JsonWriter writer;
-        WriteReport(writer, report);
-        session.out << writer.Text() << '\n';
-        return;
-    }
-    for (const std::string& message : report.messages)
-        session.err << message << '\n';
-}
-
 std::string ResultText(const Value& value) {
-    // As the page's result fields show a number.
-    constexpr int kResultDigits = 15;
     if (const auto* number = std::get_if<double>(&value))
-        return FormatGeneral(*number, kResultDigits);
+        return Number(*number);
     if (const auto* integer = std::get_if<int>(&value))
         return std::to_string(*integer);
     return {};
-}
-
-int ReportNoEditorAccess(std::ostream& err) {
-    err << "kestrow-cli: sending commands to the editor needs the Windows build of kestrow-cli "
-           "(kestrow-cli.exe; on Linux run it under Wine, in the editor's prefix)\n";
-    return kExitUsage;
-}
-
-std::optional<int> ParseCandidateCount(std::string_view text) {
-    const std::optional<int> count = ParseIntText(text);
-    if (!count || *count < 1)
-        return std::nullopt;
-    return count;
 }
 
 } // namespace kestrow::cli

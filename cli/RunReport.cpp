@@ -1,31 +1,70 @@
 #include "cli/RunReport.h"
 
-#include "cli/JsonWriter.h"
+#include <charconv>
+#include <cmath>
 
 namespace kestrow::cli {
 namespace {
 
 template <class... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
 
-void WriteValue(JsonWriter& json, const Value& value) {
-    std::visit(Overloaded{
-                   [&](std::monostate) { json.Null(); },
-                   [&](bool b) { json.Bool(b); },
-                   [&](int i) { json.Integer(i); },
-                   [&](double d) { json.Number(d); },
-                   [&](float f) { json.Number(f); },
-                   [&](const std::string& s) { json.String(s); },
-               },
-               value);
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0:
+// no overlong forms, no surrogates, nothing beyond U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80; // bounds of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
 }
 
-void WriteNamedValues(JsonWriter& json, const std::vector<NamedValue>& values) {
-    json.BeginObject();
-    for (const NamedValue& named : values) {
-        json.Key(named.name);
-        WriteValue(json, named.value);
-    }
-    json.EndObject();
+// \b \f \n \r \t by name, the other control characters by number.
+std::string ControlEscape(unsigned char c) {
+    constexpr char kHexDigits[] = "0123456789abcdef";
+    const char* named = c == '\b'   ? "\\b"
+                        : c == '\f' ? "\\f"
+                        : c == '\n' ? "\\n"
+                        : c == '\r' ? "\\r"
+                        : c == '\t' ? "\\t"
+                                    : nullptr;
+    return named != nullptr ? named
+                            : std::string("\\u00") + kHexDigits[c >> 4] + kHexDigits[c & 0xF];
+}
+
+template <class Floating> std::string Shortest(Floating value) {
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, error == std::errc{} ? end : buffer);
+}
+
+std::string JsonObject(const std::vector<NamedValue>& values) {
+    std::string json = "{";
+    for (const NamedValue& named : values)
+        json +=
+            (json.size() > 1 ? "," : "") + JsonString(named.name) + ":" + JsonValue(named.value);
+    return json + "}";
 }
 
 } // namespace
@@ -40,33 +79,71 @@ void RunReport::SetInput(const std::string& name, Value value) {
     inputs.push_back({name, std::move(value)});
 }
 
-void WriteReport(JsonWriter& json, const RunReport& report) {
-    json.BeginObject();
-    json.Key("inputs");
-    WriteNamedValues(json, report.inputs);
-    json.Key("results");
-    WriteNamedValues(json, report.results);
-    json.Key("commands");
-    json.BeginArray();
-    for (const EditorCommand& command : report.commands) {
-        json.BeginObject();
-        json.Key("name");
-        json.String(command.name);
-        json.Key("text");
-        json.String(command.text);
-        if (command.delivered) {
-            json.Key("delivered");
-            json.Bool(*command.delivered);
+std::string JsonString(std::string_view text) {
+    std::string json = "\"";
+    while (!text.empty()) {
+        const auto c = static_cast<unsigned char>(text.front());
+        std::size_t taken = 1;
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += static_cast<char>(c);
+        } else if (c < 0x20) {
+            json += ControlEscape(c);
+        } else if (c < 0x80) {
+            json += static_cast<char>(c);
+        } else if (const std::size_t length = Utf8SequenceLength(text)) {
+            json.append(text.substr(0, length));
+            taken = length;
+        } else {
+            json += "\\ufffd";
         }
-        json.EndObject();
+        text.remove_prefix(taken);
     }
-    json.EndArray();
-    json.Key("messages");
-    json.BeginArray();
+    return json + '"';
+}
+
+std::string JsonValue(const Value& value) {
+    return std::visit(Overloaded{
+                          [](std::monostate) { return std::string("null"); },
+                          [](bool b) { return std::string(b ? "true" : "false"); },
+                          [](int i) { return std::to_string(i); },
+                          [](double d) { return Shortest(d); },
+                          [](float f) { return Shortest(f); },
+                          [](const std::string& s) { return JsonString(s); },
+                      },
+                      value);
+}
+
+std::string ReportJson(const RunReport& report) {
+    std::string commands;
+    for (const EditorCommand& command : report.commands) {
+        commands += (commands.empty() ? "{" : ",{") + std::string("\"name\":") +
+                    JsonString(command.name) + ",\"text\":" + JsonString(command.text);
+        if (command.delivered)
+            commands += ",\"delivered\":" + JsonValue(*command.delivered);
+        commands += "}";
+    }
+    std::string messages;
     for (const std::string& message : report.messages)
-        json.String(message);
-    json.EndArray();
-    json.EndObject();
+        messages += (messages.empty() ? "" : ",") + JsonString(message);
+    return "{\"inputs\":" + JsonObject(report.inputs) +
+           ",\"results\":" + JsonObject(report.results) + ",\"commands\":[" + commands +
+           "],\"messages\":[" + messages + "]}";
+}
+
+void WriteRunOutput(const CliSession& session, bool json, const RunReport& report) {
+    if (json) {
+        session.out << ReportJson(report) << '\n';
+        return;
+    }
+    for (const std::string& message : report.messages)
+        session.err << message << '\n';
+}
+
+int ReportNoEditorAccess(std::ostream& err) {
+    err << "kestrow-cli: sending commands to the editor needs the Windows build of kestrow-cli "
+           "(kestrow-cli.exe; on Linux run it under Wine, in the editor's prefix)\n";
+    return kExitUsage;
 }
 
 } // namespace kestrow::cli

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
+#include "cli/Subcommands.h"
 #include "eval/MessageSink.h"
 
 namespace kestrow::cli {
-
-class JsonWriter;
 
 // An input or a result; std::monostate stands for one that was not read or not
 // computed, written as null. An expression field's value is a 32-bit float.
@@ -34,13 +35,28 @@ struct RunReport {
     std::vector<NamedValue> results;
     std::vector<EditorCommand> commands;
     std::vector<std::string> messages;
+    // The results the page's window shows, under its captions: the plain output.
+    std::vector<NamedValue> shown;
 
     void SetInput(const std::string& name, Value value);
 };
 
 // {"inputs": {...}, "results": {...}, "commands": [{"name", "text"[, "delivered"]}],
-//  "messages": [...]}
-void WriteReport(JsonWriter& json, const RunReport& report);
+//  "messages": [...]}, on one line.
+std::string ReportJson(const RunReport& report);
+// A JSON string; text that is not valid UTF-8 has each stray byte replaced by
+// U+FFFD.
+std::string JsonString(std::string_view text);
+// Numbers with the fewest digits that read back as the same double, or as the
+// same 32-bit float; null for an infinity or NaN, which JSON cannot hold.
+std::string JsonValue(const Value& value);
+
+// The end of every run: with --json the report on stdout, else its messages on
+// stderr, one a line.
+void WriteRunOutput(const CliSession& session, bool json, const RunReport& report);
+
+// Says that sending needs the Windows build; returns the usage status.
+int ReportNoEditorAccess(std::ostream& err);
 
 // The messages a run shows, kept in its report.
 class ReportMessages final : public MessageSink {

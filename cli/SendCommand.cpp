@@ -7,7 +7,6 @@
 
 #include "app/EditorDelivery.h"
 #include "cli/OptionParser.h"
-#include "cli/PageRun.h"
 #include "cli/RunReport.h"
 #include "cli/Subcommands.h"
 

@@ -1,16 +1,41 @@
 #include "pages/CalcPage.h"
 
-#include "eval/Evaluator.h"
-#include "pages/FieldKinds.h"
+#include "ui/DataExchange.h"
 
 CCalcPage::CCalcPage(int templateId, CCommandTarget* pMainDlg) : CDialog(templateId, pMainDlg) {}
 
-bool CCalcPage::EvalExpressionField(CCommandTarget& mainDlg, const std::string& text,
-                                    float lowerBound, CEdit& field, float& value) {
-    kestrow::EvalExpression(mainDlg, text, value);
-    if (kestrow::ExpressionValueAccepted(value, lowerBound))
-        return true;
+void CCalcPage::RejectExpression(const kestrow::ExpressionField& field) {
     ShowMessage(kestrow::kExpressionRangeMessage);
-    field.SetFocus();
-    return false;
+    Window().FocusItem(field.id);
+}
+
+void CCalcPage::WindowExchange::operator()(const kestrow::IntField& field, int& value) {
+    DDX_Text(m_pDX, field.id, value);
+    DDV_MinMaxInt(m_pDX, value, field.min, field.max);
+}
+
+void CCalcPage::WindowExchange::operator()(const kestrow::NumberField& field, double& value) {
+    DDX_Text(m_pDX, field.id, value);
+    DDV_MinMaxDouble(m_pDX, value, field.min, field.max);
+}
+
+void CCalcPage::WindowExchange::operator()(const kestrow::ExpressionField& field, std::string& text,
+                                           float&) {
+    DDX_Text(m_pDX, field.id, text);
+}
+
+void CCalcPage::WindowExchange::operator()(const kestrow::CheckField& field, int& value) {
+    DDX_Check(m_pDX, field.id, value);
+}
+
+void CCalcPage::WindowExchange::operator()(const kestrow::AxisField& field, int& value) {
+    DDX_Radio(m_pDX, {field.uId, field.vId}, value);
+}
+
+void CCalcPage::WindowExchange::operator()(const kestrow::ResultField& field, int& value) {
+    DDX_Text(m_pDX, field.id, value);
+}
+
+void CCalcPage::WindowExchange::operator()(const kestrow::ResultField& field, double& value) {
+    DDX_Text(m_pDX, field.id, value);
 }

@@ -1,21 +1,71 @@
 #pragma once
 
 #include "pages/CommandTarget.h"
+#include "pages/PageForm.h"
 #include "ui/Controls.h"
 
 #include <string>
+#include <type_traits>
+
+class CDataExchange;
 
 // What every calculator page shares: it lives over the main window's tab control,
 // ignores Enter (its hidden default button leads to an OK that does nothing),
-// hides on Escape, and reads its expression fields by one rule.
+// hides on Escape, and reads, calculates and publishes by its description.
 class CCalcPage : public CDialog {
 protected:
     CCalcPage(int templateId, CCommandTarget* pMainDlg);
 
     void OnOK() override {}
 
-    // The expression-field rule: the evaluated text must lie in [lowerBound, 65535];
-    // otherwise the page says so, the focus goes to the field, and the result is false.
-    bool EvalExpressionField(CCommandTarget& mainDlg, const std::string& text, float lowerBound,
-                             CEdit& field, float& value);
+    // The page's fields and results through the data exchange, in the order its
+    // description gives.
+    template <class Form> void ExchangeForm(CDataExchange* pDX, Form& form) {
+        Exchange(WindowExchange(pDX), form);
+    }
+
+    // Reads the number fields (the data exchange checks them), then each
+    // expression by the expression rule, its evaluator messages owned by the main
+    // window; once all are accepted, calculates the results.
+    template <class Form> bool ReadAndCalculate(CCommandTarget& mainDlg, Form& form) {
+        if (!UpdateData(true))
+            return false;
+        if (!kestrow::EvaluateExpressions(
+                form, mainDlg, [this](const kestrow::ExpressionField& f) { RejectExpression(f); }))
+            return false;
+        ComputeResults(form);
+        return true;
+    }
+
+    // The command for the page as just calculated; none, when the page could not
+    // be calculated or has nothing to publish, clears the pending command.
+    template <class Form>
+    void PublishCommand(CCommandTarget& mainDlg, bool calculated,
+                        const kestrow::PageCommand<Form>& command,
+                        const std::type_identity_t<Form>& form) {
+        const std::string text = calculated ? command.text(form) : std::string();
+        if (text.empty())
+            mainDlg.ClearCommand();
+        else
+            mainDlg.PublishCommand(text, kestrow::CommandLabel(command.name));
+    }
+
+private:
+    class WindowExchange {
+    public:
+        explicit WindowExchange(CDataExchange* pDX) : m_pDX(pDX) {}
+        void operator()(const kestrow::IntField& field, int& value);
+        void operator()(const kestrow::NumberField& field, double& value);
+        void operator()(const kestrow::ExpressionField& field, std::string& text, float&);
+        void operator()(const kestrow::CheckField& field, int& value);
+        void operator()(const kestrow::AxisField& field, int& value);
+        void operator()(const kestrow::ResultField& field, int& value);
+        void operator()(const kestrow::ResultField& field, double& value);
+
+    private:
+        CDataExchange* m_pDX;
+    };
+
+    // The page says so, and the focus goes to the field.
+    void RejectExpression(const kestrow::ExpressionField& field);
 };

@@ -4,14 +4,6 @@
 
 namespace kestrow {
 
-// Labels that go with a published command; each begins with "CMD: ".
-inline constexpr const char* kLabelSimplePan = "CMD: Simple Pan";
-inline constexpr const char* kLabelBestScale = "CMD: Best Scale";
-inline constexpr const char* kLabelBestPan = "CMD: Best Pan";
-inline constexpr const char* kLabelBevelScale = "CMD: Bevel Scale";
-inline constexpr const char* kLabelFloorScale = "CMD: Floor Scale";
-inline constexpr const char* kLabelTextureSkew = "CMD: Texture Skew";
-
 // Editor console commands, digit for digit as the printf formats
 // "POLY TEXPAN %c=%d", "POLY TEXSCALE UU=%f VV=%f", ... would write them.
 

@@ -1,18 +1,22 @@
 #pragma once
 
-// The kinds of input field a calculator page has, each with its range and its
-// default. Each page lists its fields once (pages/*Fields.h), for the page's
-// data exchange and for kestrow-cli alike.
+// The kinds of field a calculator page has. Each field carries its name (the
+// input's name in kestrow-cli's options and reports), its control and its
+// default; the input fields also carry the range they are checked against.
 
 namespace kestrow {
 
 // Exchanged as text and checked against an inclusive range by the data exchange.
 struct IntField {
+    const char* name;
+    int id;
     int min;
     int max;
     int initial;
 };
 struct NumberField {
+    const char* name;
+    int id;
     double min;
     double max;
     double initial;
@@ -20,16 +24,36 @@ struct NumberField {
 
 // Evaluated as an expression, then accepted from lowerBound to 65535.
 struct ExpressionField {
+    const char* name;
+    int id;
     float lowerBound;
     const char* initial;
 };
 
-// A check box, 0 or 1, and a radio group, the index of the checked button.
+// A check box, 0 or 1.
 struct CheckField {
+    const char* name;
+    int id;
     int initial;
 };
-struct RadioField {
+
+// The two buttons that choose the axis a command addresses: the index of the
+// checked one, 0 for U; none checked reads as -1, which means V.
+struct AxisField {
+    const char* name;
+    int uId;
+    int vId;
     int initial;
+};
+inline char AxisOf(int applyTo) {
+    return applyTo == 0 ? 'U' : 'V';
+}
+
+// A calculated value. The window shows it in a read-only field when `id` is not 0.
+struct ResultField {
+    const char* name;
+    const char* caption;
+    int id;
 };
 
 inline constexpr const char* kExpressionRangeMessage =

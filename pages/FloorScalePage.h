@@ -1,29 +1,20 @@
 #pragma once
 
 #include "pages/CalcPage.h"
-#include "pages/FloorScaleFields.h"
-
-#include <string>
+#include "pages/FloorScaleForm.h"
 
 // Tab 2: per-axis scales that make a number of texture repeats span a face of
-// given extent. The published command is the page's only output.
-class CFloorScalePage : public CCalcPage {
+// given extent. The fields are the members of its description's Form; the
+// published command is the page's only output.
+class CFloorScalePage : public CCalcPage, public kestrow::floor_scale::Form {
 public:
     explicit CFloorScalePage(CCommandTarget* pMainDlg);
 
     bool OnCommand(int id, int code) override;
     bool Calculate();
 
-    double m_dScaleV = 1.0;
-    double m_dScaleU = 1.0;
     CEdit m_editLengthY;
     CEdit m_editLengthX;
-    int m_nTexWidth = kestrow::floor_scale::kTexWidth.initial;
-    int m_nTexHeight = kestrow::floor_scale::kTexHeight.initial;
-    double m_dStretchX = kestrow::floor_scale::kStretchX.initial;
-    double m_dStretchY = kestrow::floor_scale::kStretchY.initial;
-    std::string m_strLengthX = kestrow::floor_scale::kLengthX.initial;
-    std::string m_strLengthY = kestrow::floor_scale::kLengthY.initial;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,7 +1,5 @@
 #include "pages/TextureSkewPage.h"
 
-#include "pages/CommandText.h"
-#include "pages/TextureSkewCalc.h"
 #include "res/resource.h"
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
@@ -15,8 +13,6 @@ CTextureSkewPage::CTextureSkewPage(CCommandTarget* pMainDlg)
     s_pMainDlg = pMainDlg;
 }
 
-// Disabled controls are exchanged and validated like enabled ones, so a group
-// that is off still blocks the page with a bad scale.
 void CTextureSkewPage::DoDataExchange(CDataExchange* pDX) {
     CCalcPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_TS_VERT_SCALE, m_editVertScale);
@@ -27,18 +23,7 @@ void CTextureSkewPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_TS_HORZ_RUN, m_editHorzRun);
     DDX_Control(pDX, IDC_TS_HORZ_RISE, m_editHorzRise);
     DDX_Control(pDX, IDC_TS_HORZ_NEGATE, m_btnHorzNegate);
-    DDX_Check(pDX, IDC_TS_HORZ_SKEW, m_bHorzSkew);
-    DDX_Check(pDX, IDC_TS_HORZ_NEGATE, m_bHorzNegate);
-    DDX_Text(pDX, IDC_TS_HORZ_SCALE, m_dHorzScale);
-    DDV_MinMaxDouble(pDX, m_dHorzScale, kHorzScale.min, kHorzScale.max);
-    DDX_Check(pDX, IDC_TS_VERT_SKEW, m_bVertSkew);
-    DDX_Check(pDX, IDC_TS_VERT_NEGATE, m_bVertNegate);
-    DDX_Text(pDX, IDC_TS_VERT_SCALE, m_dVertScale);
-    DDV_MinMaxDouble(pDX, m_dVertScale, kVertScale.min, kVertScale.max);
-    DDX_Text(pDX, IDC_TS_HORZ_RISE, m_strHorzRise);
-    DDX_Text(pDX, IDC_TS_HORZ_RUN, m_strHorzRun);
-    DDX_Text(pDX, IDC_TS_VERT_RISE, m_strVertRise);
-    DDX_Text(pDX, IDC_TS_VERT_RUN, m_strVertRun);
+    ExchangeForm(pDX, *this);
 }
 
 bool CTextureSkewPage::OnCommand(int id, int code) {
@@ -50,41 +35,10 @@ bool CTextureSkewPage::OnCommand(int id, int code) {
     return DispatchCommand(*this, map, id, code) || CCalcPage::OnCommand(id, code);
 }
 
-// All four expressions are evaluated and tested whichever groups are on.
 bool CTextureSkewPage::Calculate() {
     if (NoGroupOn())
         return false;
-    if (!UpdateData(true))
-        return false;
-    float horzRise = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strHorzRise, kHorzRise.lowerBound, m_editHorzRise,
-                             horzRise))
-        return false;
-    float horzRun = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strHorzRun, kHorzRun.lowerBound, m_editHorzRun,
-                             horzRun))
-        return false;
-    float vertRise = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strVertRise, kVertRise.lowerBound, m_editVertRise,
-                             vertRise))
-        return false;
-    float vertRun = 0.0f;
-    if (!EvalExpressionField(*s_pMainDlg, m_strVertRun, kVertRun.lowerBound, m_editVertRun,
-                             vertRun))
-        return false;
-    if (m_bHorzSkew != 0) {
-        const kestrow::HorzSkewResult horz =
-            kestrow::ComputeHorzSkew(m_dHorzScale, horzRise, horzRun, m_bHorzNegate != 0);
-        m_dUU = horz.uu;
-        m_dUV = horz.uv;
-    }
-    if (m_bVertSkew != 0) {
-        const kestrow::VertSkewResult vert =
-            kestrow::ComputeVertSkew(m_dVertScale, vertRise, vertRun, m_bVertNegate != 0);
-        m_dVV = vert.vv;
-        m_dVU = vert.vu;
-    }
-    return true;
+    return ReadAndCalculate(*s_pMainDlg, *this);
 }
 
 void CTextureSkewPage::EnableHorzGroup(bool enable) {
@@ -131,22 +85,5 @@ void CTextureSkewPage::OnVertSkew() {
 void CTextureSkewPage::OnCmd() {
     if (NoGroupOn())
         return;
-    if (!Calculate()) {
-        s_pMainDlg->ClearCommand();
-        return;
-    }
-    // The flags as just read. Both boxes can read clear only after a toggle that
-    // stopped on a bad scale; there is nothing to apply then, and the pending
-    // command must not go on offering an older command or an empty one.
-    if (m_bHorzSkew != 0 && m_bVertSkew != 0)
-        s_pMainDlg->PublishCommand(kestrow::FullSkewCommand(m_dUU, m_dVV, m_dUV, m_dVU),
-                                   kestrow::kLabelTextureSkew);
-    else if (m_bHorzSkew != 0)
-        s_pMainDlg->PublishCommand(kestrow::HorzSkewCommand(m_dUU, m_dUV),
-                                   kestrow::kLabelTextureSkew);
-    else if (m_bVertSkew != 0)
-        s_pMainDlg->PublishCommand(kestrow::VertSkewCommand(m_dVV, m_dVU),
-                                   kestrow::kLabelTextureSkew);
-    else
-        s_pMainDlg->ClearCommand();
+    PublishCommand(*s_pMainDlg, Calculate(), kCmdTextureSkew, *this);
 }

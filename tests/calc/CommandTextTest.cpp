@@ -27,13 +27,5 @@ TEST(CommandText, ScaleFormatsRoundToTheirDecimals) {
     EXPECT_EQ("POLY TEXSCALE VV=32.000000 VU=-0.000001", VertSkewCommand(32, -5e-7 - 1e-12));
 }
 
-TEST(CommandText, LabelsCarryTheCommonPrefix) {
-    for (std::string_view label : {kLabelSimplePan, kLabelBestScale, kLabelBestPan,
-                                   kLabelBevelScale, kLabelFloorScale, kLabelTextureSkew}) {
-        EXPECT_EQ("CMD: ", label.substr(0, 5)) << label;
-        EXPECT_GT(label.size(), 5u);
-    }
-}
-
 } // namespace
 } // namespace kestrow

@@ -1,7 +1,5 @@
 #include "UiTest.h"
 
-#include "pages/CommandText.h"
-
 #include "pages/FloorScalePage.h"
 #include "res/resource.h"
 
@@ -10,6 +8,8 @@
 #include <vector>
 
 namespace {
+
+constexpr const char* kLabel = "CMD: Floor Scale";
 
 constexpr int kTabFloor = 2;
 constexpr const char* kRangeMessage = "Please enter an integer expression from 1 to 65535";
@@ -72,7 +72,7 @@ TEST_F(FloorScalePageTest, CmdPublishesTheScaleOfEachAxis) {
             CFloorScalePage& page = Show(dlg);
             Enter(page, c.in);
             driver.Click(page, IDC_FS_CMD);
-            ExpectPending(dlg, c.command, kestrow::kLabelFloorScale);
+            ExpectPending(dlg, c.command, kLabel);
             // The page has no results: its fields keep their texts as typed.
             EXPECT_EQ(Texts(page),
                       (std::vector<std::string>{c.in.width, c.in.height, c.in.stretchX,
@@ -120,7 +120,7 @@ TEST_F(FloorScalePageTest, CmdChecksStopAtTheFirstFailingField) {
             Enter(Show(dlg), {});
             CFloorScalePage& page = Show(dlg);
             driver.Click(page, IDC_FS_CMD);
-            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kestrow::kLabelFloorScale);
+            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kLabel);
 
             Enter(page, c.in);
             driver.Click(page, IDC_FS_CMD);
@@ -168,7 +168,7 @@ TEST_F(FloorScalePageTest, CmdUsesTheSwappedValues) {
         driver.Click(page, IDC_FS_SWAP_STRETCH);
         driver.Click(page, IDC_FS_CMD);
         // 64 * 1 / 64 and 256 * 2 / (2*128)
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 VV=2.000000", kestrow::kLabelFloorScale);
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 VV=2.000000", kLabel);
     });
 }
 
@@ -207,7 +207,7 @@ TEST_F(FloorScalePageTest, SwapNeitherCalculatesNorTouchesThePendingCommand) {
             driver.Type(page, IDC_FS_TEXWIDTH, "512");
             driver.Click(page, button);
             EXPECT_TRUE(driver.MessageBoxes().empty());
-            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kestrow::kLabelFloorScale);
+            ExpectPending(dlg, "POLY TEXSCALE UU=0.500000 VV=0.500000", kLabel);
         }
     });
 }

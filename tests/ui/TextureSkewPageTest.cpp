@@ -1,7 +1,5 @@
 #include "UiTest.h"
 
-#include "pages/CommandText.h"
-
 #include "pages/TextureSkewPage.h"
 #include "res/resource.h"
 
@@ -11,6 +9,8 @@
 #include <vector>
 
 namespace {
+
+constexpr const char* kLabel = "CMD: Texture Skew";
 
 constexpr int kTabSkew = 3;
 constexpr const char* kRangeMessage = "Please enter an integer expression from 1 to 65535";
@@ -124,7 +124,7 @@ TEST_F(TextureSkewPageTest, GroupsChooseTheFormOfTheCommand) {
             Enter(page, c.in);
             driver.Click(page, IDC_TS_CMD);
             ExpectGroups(page, c.in.horz, c.in.vert);
-            ExpectPending(dlg, c.command, kestrow::kLabelTextureSkew);
+            ExpectPending(dlg, c.command, kLabel);
             EXPECT_TRUE(driver.MessageBoxes().empty());
         });
     }
@@ -142,12 +142,12 @@ TEST_F(TextureSkewPageTest, TogglesEnableTheirGroupAndHandOverTheLastOne) {
         driver.Click(page, IDC_TS_VERT_SKEW);
         ExpectGroups(page, true, false);
         driver.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 UV=-0.000000", kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.000000 UV=-0.000000", kLabel);
 
         driver.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, false, true);
         driver.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kLabel);
 
         driver.Click(page, IDC_TS_HORZ_SKEW);
         driver.Click(page, IDC_TS_VERT_SKEW);
@@ -270,8 +270,7 @@ TEST_F(TextureSkewPageTest, CmdChecksStopAtTheFirstFailingField) {
         RunMainWindow([&](CMainDlg& dlg) {
             CTextureSkewPage& page = Show(dlg);
             driver.Click(page, IDC_TS_CMD);
-            ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000",
-                          kestrow::kLabelTextureSkew);
+            ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kLabel);
 
             Enter(page, c.in);
             driver.ClearMessageBoxes();
@@ -295,8 +294,7 @@ TEST_F(TextureSkewPageTest, RejectedDividendsCountAsZero) {
         EXPECT_EQ(driver.MessageTexts(),
                   (std::vector<std::string>{"No value recognized", "Error in expression.",
                                             "Mismatched brackets."}));
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.0000",
-                      kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.0000", kLabel);
     });
 }
 
@@ -308,8 +306,7 @@ TEST_F(TextureSkewPageTest, AFieldOfAGroupThatIsOffIsStillTested) {
         CTextureSkewPage& page = Show(dlg);
         driver.Click(page, IDC_TS_HORZ_SKEW);
         driver.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
-                      kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000", kLabel);
         driver.Type(page, IDC_TS_HORZ_RISE, "0");
         driver.Click(page, IDC_TS_HORZ_SKEW);
         ExpectGroups(page, false, true);
@@ -329,8 +326,7 @@ TEST_F(TextureSkewPageTest, AFieldOfAGroupThatIsOffIsStillTested) {
         driver.ClearMessageBoxes();
         driver.Click(page, IDC_TS_CMD);
         EXPECT_TRUE(driver.MessageBoxes().empty());
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
-                      kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000", kLabel);
     });
 }
 
@@ -349,7 +345,7 @@ TEST_F(TextureSkewPageTest, CmdWithNoGroupOnDoesNothing) {
         driver.ClearMessageBoxes();
         driver.Click(page, IDC_TS_CMD);
         EXPECT_TRUE(driver.MessageBoxes().empty());
-        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kLabel);
     });
 }
 
@@ -361,8 +357,7 @@ TEST_F(TextureSkewPageTest, CmdThatReadsNoGroupOnClearsThePendingCommand) {
         CTextureSkewPage& page = Show(dlg);
         driver.Click(page, IDC_TS_HORZ_SKEW);
         driver.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
-                      kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000", kLabel);
 
         driver.Type(page, IDC_TS_HORZ_SCALE, "0.03");
         driver.Click(page, IDC_TS_VERT_SKEW);
@@ -370,8 +365,7 @@ TEST_F(TextureSkewPageTest, CmdThatReadsNoGroupOnClearsThePendingCommand) {
         EXPECT_EQ(driver.MessageTexts(), (std::vector<std::string>{kScaleMessage, kScaleMessage}));
         EXPECT_FALSE(driver.IsChecked(page, IDC_TS_HORZ_SKEW));
         EXPECT_FALSE(driver.IsChecked(page, IDC_TS_VERT_SKEW));
-        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000",
-                      kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000", kLabel);
 
         driver.Type(page, IDC_TS_HORZ_SCALE, "2");
         driver.ClearMessageBoxes();
@@ -383,7 +377,7 @@ TEST_F(TextureSkewPageTest, CmdThatReadsNoGroupOnClearsThePendingCommand) {
         driver.Click(page, IDC_TS_VERT_SKEW);
         EXPECT_TRUE(driver.IsChecked(page, IDC_TS_VERT_SKEW));
         driver.Click(page, IDC_TS_CMD);
-        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kestrow::kLabelTextureSkew);
+        ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kLabel);
     });
 }
 

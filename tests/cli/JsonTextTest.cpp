@@ -4,20 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/JsonWriter.h"
+#include "cli/RunReport.h"
 
 namespace kestrow::testing {
 namespace {
 
-using cli::JsonWriter;
+using cli::JsonString;
+using cli::JsonValue;
 
-std::string StringText(std::string_view text) {
-    JsonWriter json;
-    json.String(text);
-    return json.Text();
-}
-
-TEST(JsonWriter, EscapesStrings) {
+TEST(JsonText, EscapesStrings) {
     struct Case {
         std::string in;
         std::string out;
@@ -40,54 +35,24 @@ TEST(JsonWriter, EscapesStrings) {
              Case{"\xf4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},
              Case{"\xe2\x82", "\"\\ufffd\\ufffd\""},
          }) {
-        EXPECT_EQ(c.out, StringText(c.in)) << c.in;
+        EXPECT_EQ(c.out, JsonString(c.in)) << c.in;
     }
 }
 
-TEST(JsonWriter, NumbersReadBackExactly) {
+TEST(JsonText, NumbersReadBackExactly) {
     struct Case {
-        double value;
+        cli::Value value;
         std::string text;
     };
     for (const Case& c :
          {Case{0.1, "0.1"}, Case{1.6568542497326737, "1.6568542497326737"}, Case{-0.0, "-0"},
-          Case{212, "212"}, Case{6.743495761743047e-07, "6.743495761743047e-07"},
-          Case{std::numeric_limits<double>::infinity(), "null"}, Case{std::nan(""), "null"}}) {
-        JsonWriter json;
-        json.Number(c.value);
-        EXPECT_EQ(c.text, json.Text());
+          Case{212.0, "212"}, Case{6.743495761743047e-07, "6.743495761743047e-07"},
+          Case{std::numeric_limits<double>::infinity(), "null"}, Case{std::nan(""), "null"},
+          // A 32-bit float with the fewest digits that give back that float.
+          Case{3.2f, "3.2"}, Case{0.9f, "0.9"},
+          Case{std::numeric_limits<float>::infinity(), "null"}, Case{-27, "-27"}}) {
+        EXPECT_EQ(c.text, JsonValue(c.value));
     }
-    // A 32-bit float with the fewest digits that give back that float.
-    JsonWriter json;
-    json.BeginArray();
-    json.Number(3.2f);
-    json.Number(0.9f);
-    json.Number(std::numeric_limits<float>::infinity());
-    json.Integer(-27);
-    json.EndArray();
-    EXPECT_EQ("[3.2,0.9,null,-27]", json.Text());
-}
-
-TEST(JsonWriter, SeparatesNestedValues) {
-    JsonWriter json;
-    json.BeginObject();
-    json.Key("a");
-    json.BeginArray();
-    json.BeginObject();
-    json.EndObject();
-    json.BeginArray();
-    json.EndArray();
-    json.Bool(true);
-    json.EndArray();
-    json.Key("b");
-    json.Null();
-    json.Key("c");
-    json.BeginObject();
-    json.Key("d");
-    json.Bool(false);
-    json.EndObject();
-    json.EndObject();
-    EXPECT_EQ("{\"a\":[{},[],true],\"b\":null,\"c\":{\"d\":false}}", json.Text());
 }
 
 } // namespace

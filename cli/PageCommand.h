@@ -1,0 +1,236 @@
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/OptionParser.h"
+#include "cli/RunReport.h"
+#include "cli/Subcommands.h"
+#include "pages/PageForm.h"
+
+namespace kestrow::cli {
+
+// The options of a page command, each standing for one field of the page and
+// named after it; each kind is one way the usage presents its field.
+
+// "--NAME N", "--NAME X" or "--NAME EXPR", with the field's range and default.
+struct FieldOption {
+    std::variant<const IntField*, const NumberField*, const ExpressionField*> field;
+    const char* what;
+};
+// A check box as two flags, a line each: "--NAME" sets it and "--OFF" clears it.
+struct FlagPairOption {
+    const CheckField* field;
+    const char* what;
+    const char* off;
+    const char* offWhat;
+};
+// A check box as "--NAME, --no-NAME" on one line, its default as the words given.
+struct SwitchOption {
+    const CheckField* field;
+    const char* what;
+    const char* onWord;
+    const char* offWord;
+};
+// "--NAME U|V".
+struct AxisOption {
+    const AxisField* field;
+    const char* what;
+};
+using PageOption = std::variant<FieldOption, FlagPairOption, SwitchOption, AxisOption>;
+
+// A calculator page as a kestrow-cli command: its options and the texts of its
+// usage. The order of the checks, the calculation, the results and the commands
+// with their names come from the page's description.
+struct PageCommandSpec {
+    const char* name;
+    const char* summary;
+    std::vector<PageOption> options;
+    // What the plain output shows before the commands, as the usage says it.
+    const char* prints = "";
+    // Said in the usage before what the command prints.
+    const char* note = "";
+    // --candidates N: the fields that take the count, the results it tables and
+    // its usage; a page without count fields has no --candidates.
+    std::vector<const NumberField*> countFields = {};
+    std::vector<const ResultField*> countColumns = {};
+    const char* candidatesWhat = "";
+    // Of several commands, the one --apply sends when it names none.
+    const char* applyDefault = nullptr;
+    // What a run says when the page is not ready to read its fields.
+    const char* notReady = "";
+};
+
+// The options' values by field name, each starting as the page's default: texts
+// for the fields and the axis, states for the check boxes.
+struct OptionValues {
+    std::map<std::string, std::string> texts;
+    std::map<std::string, bool> checks;
+};
+
+// What a page command does whatever its page: the options, --apply, --json,
+// --candidates and the output.
+class PageRun {
+public:
+    PageRun(const PageCommandSpec& spec, std::vector<std::string> commands,
+            const CliSession& session);
+    PageRun(const PageRun&) = delete;
+    PageRun& operator=(const PageRun&) = delete;
+    ~PageRun();
+
+    // Parses and checks the options and opens the editor for --apply; the exit
+    // status when the run ends here.
+    std::optional<int> Start(Args args);
+    const OptionValues& Values() const { return values_; }
+
+    // The check boxes as set and the axis as named, in the order of the options.
+    void ReportSwitches(RunReport& report) const;
+    // Reads a field from its option as the window's data exchange reads it: false,
+    // with the window's message, when it is rejected.
+    bool ReadNumber(const IntField& field, int& value, MessageSink& messages) const;
+    bool ReadNumber(const NumberField& field, double& value, MessageSink& messages) const;
+    void ReadSwitch(const CheckField& field, int& value) const;
+    void ReadSwitch(const AxisField& field, int& value) const;
+
+    // --candidates N: the page's run for each count from 1 to N, `fit` filling a
+    // copy of `checked` (the fields as read, the count fields at N) for a count.
+    bool WantsCandidates() const { return count_.has_value(); }
+    using Fit = std::function<void(RunReport& row, double count)>;
+    int Candidates(const RunReport& checked, bool accepted, const Fit& fit);
+
+    // Ends the run: the plain output, the command --apply names delivered, then
+    // the JSON report or the messages on stderr. Returns the exit status.
+    int Finish(RunReport& report, bool accepted);
+
+private:
+    std::string Usage() const;
+    void AddOptions(OptionParser& parser);
+    std::optional<int> CheckOptions(const OptionParser& parser, const std::string& apply,
+                                    const std::string& candidates);
+
+    const PageCommandSpec& spec_;
+    const std::vector<std::string> commands_;
+    const CliSession& session_;
+    const std::string usage_;
+    OptionValues values_;
+    bool json_ = false;
+    bool applyFlag_ = false;
+    std::optional<int> count_;
+    std::optional<std::string> applied_;
+};
+
+// A result as the page's result field shows it.
+std::string ResultText(const Value& value);
+
+// Reads the page from the options by its description: the number fields in its
+// order of checks, then the expressions by the expression rule; the first
+// rejected field ends the reading. The inputs go into the report in that order,
+// null from the rejected one on.
+template <class Form> bool ReadFields(const PageRun& run, Form& form, RunReport& report) {
+    ReportMessages messages(report);
+    const char* rejected = nullptr;
+    Exchange(
+        [&](const auto& field, auto& value, auto&...) {
+            using F = decltype(field);
+            if constexpr (kIsA<IntField, F> || kIsA<NumberField, F>) {
+                if (rejected == nullptr && !run.ReadNumber(field, value, messages))
+                    rejected = field.name;
+            } else if constexpr (kIsA<ExpressionField, F>) {
+                value = run.Values().texts.at(field.name);
+            }
+        },
+        form);
+    if (rejected == nullptr)
+        EvaluateExpressions(form, messages, [&](const ExpressionField& field) {
+            messages.ShowMessage(kExpressionRangeMessage);
+            rejected = field.name;
+        });
+    bool reached = false;
+    const auto add = [&](const char* name, Value value) {
+        reached = reached || (rejected != nullptr && std::string(name) == rejected);
+        report.inputs.push_back({name, reached ? Value() : std::move(value)});
+    };
+    Exchange(
+        [&](const auto& field, auto& value, auto&... evaluated) {
+            using F = decltype(field);
+            if constexpr (kIsA<IntField, F> || kIsA<NumberField, F>)
+                add(field.name, value);
+            else if constexpr (kIsA<ExpressionField, F>)
+                add(field.name, evaluated...);
+        },
+        form);
+    return rejected == nullptr;
+}
+
+// The results and commands of the page as read, into `report`.
+template <class Form> void Calculate(Form& form, RunReport& report) {
+    ComputeResults(form);
+    Results(
+        [&](const ResultField& field, auto value, bool computed = true) {
+            const Value result = computed ? Value(value) : Value();
+            report.results.push_back({field.name, result});
+            if (field.id != 0)
+                report.shown.push_back({field.caption, result});
+        },
+        form);
+    for (const PageCommand<Form>* command : Commands(form))
+        report.commands.push_back({command->name, command->text(form)});
+}
+
+// A page command. A page that must have a switch on before it reads its fields
+// gives `ready`, and then reports its switches first.
+template <class Form>
+int RunPageCommand(const PageCommandSpec& spec, Args args, const CliSession& session,
+                   bool (*ready)(const Form&) = nullptr) {
+    Form form;
+    std::vector<std::string> commands;
+    for (const PageCommand<Form>* command : Commands(form))
+        commands.push_back(command->name);
+    PageRun run(spec, commands, session);
+    if (auto status = run.Start(args))
+        return *status;
+
+    RunReport report;
+    Exchange(
+        [&](const auto& field, auto& value, auto&...) {
+            using F = decltype(field);
+            if constexpr (kIsA<CheckField, F> || kIsA<AxisField, F>)
+                run.ReadSwitch(field, value);
+        },
+        form);
+    if (ready != nullptr) {
+        run.ReportSwitches(report);
+        if (!ready(form)) {
+            report.messages.push_back(spec.notReady);
+            return run.Finish(report, false);
+        }
+    }
+    const bool accepted = ReadFields(run, form, report);
+    if (ready == nullptr)
+        run.ReportSwitches(report);
+    if (run.WantsCandidates()) {
+        return run.Candidates(report, accepted, [&](RunReport& row, double count) {
+            Form fit = form;
+            Exchange(
+                [&](const auto& field, auto& value, auto&...) {
+                    const auto& counted = spec.countFields;
+                    if constexpr (kIsA<NumberField, decltype(field)>) {
+                        if (std::find(counted.begin(), counted.end(), &field) != counted.end())
+                            value = count;
+                    }
+                },
+                fit);
+            Calculate(fit, row);
+        });
+    }
+    if (accepted)
+        Calculate(form, report);
+    return run.Finish(report, accepted);
+}
+
+} // namespace kestrow::cli

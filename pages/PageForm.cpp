@@ -1,0 +1,16 @@
+#include "pages/PageForm.h"
+
+#include "eval/Evaluator.h"
+
+namespace kestrow {
+
+bool EvaluateExpression(const ExpressionField& field, const std::string& text, float& value,
+                        MessageSink& owner, const RejectExpression& reject) {
+    EvalExpression(owner, text, value);
+    if (ExpressionValueAccepted(value, field.lowerBound))
+        return true;
+    reject(field);
+    return false;
+}
+
+} // namespace kestrow
