@@ -3,7 +3,9 @@
 # The x86 build where this machine runs 32-bit code, else the x64 build
 # (KESTROW_64BIT_ONLY=1 forces the x64 one). Uses the caller's WINEPREFIX when
 # set, else Wine's default prefix; without an X display the program runs on a
-# virtual one (xvfb-run).
+# virtual one (xvfb-run). Wine's own debug output stays off (WINEDEBUG=-all)
+# unless the caller sets WINEDEBUG, so that its "fixme:" lines do not bury the
+# terminal.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/install-deps.sh
@@ -20,6 +22,7 @@ kestrow_build_windows "$arch" --target Kestrow
 
 # No network for the prefix: skip the .NET and HTML engine installers.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=${WINEDEBUG-"-all"}
 wine=$(kestrow_wine_loader "$arch")
 export WINELOADER=$wine
 exe="$(kestrow_build_dir "$arch")/app/Kestrow.exe"
