@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/Subcommands.h"
+#include "res/Version.h"
 
 namespace kestrow {
 namespace {
@@ -18,9 +19,10 @@ Commands:
   skew        Texture Skew: scale command that slants a texture
   send        deliver commands to the running editor (Windows build)
 
-Run 'kestrow-cli COMMAND --help' for a command's options. The page commands
-take --apply, to send their command to the editor too, and pillar and floor
-take --candidates N, a table of their fits for 1 to N textures.
+Run 'kestrow-cli COMMAND --help' for a command's options, and
+'kestrow-cli --version' (or -V) for the version. The page commands take
+--apply, to send their command to the editor too, and pillar and floor take
+--candidates N, a table of their fits for 1 to N textures.
 Every command takes --json: stdout is then one JSON object, and the messages
 go in it instead of on stderr:
   {"inputs": {NAME: VALUE, ...}, "results": {NAME: VALUE, ...},
@@ -57,6 +59,10 @@ int RunCli(const std::vector<std::string>& args, const cli::CliSession& session)
     const std::string& command = args.front();
     if (command == "--help" || command == "-h") {
         session.out << kUsage;
+        return cli::kExitOk;
+    }
+    if (command == "--version" || command == "-V") {
+        session.out << "kestrow-cli " KESTROW_VERSION "\n";
         return cli::kExitOk;
     }
     for (const NamedSubcommand& subcommand : kSubcommands) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
+#include "res/Version.h"
 
 namespace kestrow::testing {
 namespace {
@@ -24,6 +25,15 @@ TEST(CliUsage, HelpGoesToStdout) {
         for (const char* command : {"eval", "pillar", "bevel", "floor", "skew", "send"}) {
             EXPECT_NE(std::string::npos, r.out.find(command)) << command;
         }
+    }
+}
+
+TEST(CliUsage, VersionComesFromTheProgramsVersion) {
+    for (const char* version : {"--version", "-V"}) {
+        const CliResult r = RunCliCapturing({version});
+        EXPECT_EQ(0, r.status) << version;
+        EXPECT_EQ("kestrow-cli " KESTROW_VERSION "\n", r.out) << version;
+        EXPECT_EQ("", r.err) << version;
     }
 }
 
