@@ -38,6 +38,10 @@ DeliveryResult DeliverAndWait(Desktop& desktop, const std::string& command) {
     const std::optional<std::size_t> limit = desktop.AskTextLimit(commandLine, kEditorPatience);
     if (!limit)
         return DeliveryResult::NotResponding;
+    // The command line would keep only the start of a longer command, and the
+    // editor would execute that.
+    if (command.size() > *limit)
+        return DeliveryResult::TooLong;
     if (PasteIntoCommandLine(desktop, commandLine, command) == DeliveryResult::ClipboardBusy)
         return DeliveryResult::ClipboardBusy;
     const std::size_t marker = *limit > 1 ? *limit - 1 : *limit + 1;
@@ -58,6 +62,8 @@ std::string DeliveryFailureMessage(DeliveryResult result) {
                "nothing was sent.";
     case DeliveryResult::NotResponding:
         return "The editor did not answer within " + patience + ", so nothing was sent.";
+    case DeliveryResult::TooLong:
+        return "The command is longer than the editor's command line takes, so nothing was sent.";
     case DeliveryResult::ClipboardBusy:
         return kClipboardBusyMessage;
     case DeliveryResult::NotTaken:

@@ -15,6 +15,7 @@ enum class DeliveryResult {
     Delivered,     // pasted and entered; when waited for, the editor has taken it
     NoEditor,      // no log window with a command line: nothing sent
     NotResponding, // the editor did not answer: nothing sent
+    TooLong,       // longer than the editor's command line takes: nothing sent
     ClipboardBusy, // another program held the clipboard: nothing sent
     NotTaken,      // sent, but the editor did not get to it in time
 };

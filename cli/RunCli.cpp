@@ -32,8 +32,9 @@ An input that was not read, or a result not computed, is null; when an input
 is rejected, "results" and "commands" are empty. "delivered" is there only when
 the run sends commands. With --candidates: an array of such objects, one per
 texture count. Usage errors stay on stderr as text.
-Exit status: 0 done, 1 an input was rejected (messages on stderr) or a delivery
-failed, 2 usage error, 3 no editor window was found.
+Exit status: 0 done, 1 an input was rejected (messages on stderr), a command
+was longer than the editor takes or a delivery failed, 2 usage error, 3 no
+editor window was found.
 )";
 
 using Subcommand = int (*)(cli::Args, const cli::CliSession&);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <istream>
 #include <optional>
 #include <string>
@@ -21,10 +22,13 @@ goes on the clipboard, replaces whatever is typed in the command line of the
 editor's "Unreal Log Window", and Enter executes it. The editor takes each one
 before the next is sent. With '-' the commands are read from standard input, one
 a line. Blank commands are skipped.
-Exit status: 0 every command delivered; 1 a delivery failed (stderr names the
-line: the lines before it were delivered, none after it was sent); 2 a usage
-error, or a build that cannot reach the editor; 3 no editor window was found
-(nothing was sent).
+Every command is checked before the first is sent: one that holds a control
+character other than tab is a usage error, and one longer than the editor's
+command line takes is refused; either way nothing is sent.
+Exit status: 0 every command delivered; 1 a command was too long (nothing was
+sent) or a delivery failed (stderr names the line: the lines before it were
+delivered, none after it was sent); 2 a usage error, or a build that cannot
+reach the editor; 3 no editor window was found (nothing was sent).
 Needs the Windows build, kestrow-cli.exe (on Linux under Wine, in the editor's
 Wine prefix).
 )";
@@ -74,28 +78,66 @@ std::variant<SendOptions, std::string> ParseSendArgs(Args args, bool& help) {
     return options;
 }
 
-// One line of standard input, ended by LF, CR LF or CR alone.
-bool ReadLine(std::istream& in, std::string& line) {
-    line.clear();
-    std::istream::int_type c = in.get();
-    if (c == std::istream::traits_type::eof())
-        return false;
-    for (; c != std::istream::traits_type::eof(); c = in.get()) {
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            if (in.peek() == '\n')
-                in.get();
-            break;
-        }
-        line += static_cast<char>(c);
+// The lines of standard input, each ended by LF, CR LF or CR alone.
+std::vector<std::string> ReadLines(std::istream& in) {
+    std::vector<std::string> lines;
+    for (std::istream::int_type c = in.get(); c != std::istream::traits_type::eof();) {
+        std::string& line = lines.emplace_back();
+        for (; c != std::istream::traits_type::eof() && c != '\n' && c != '\r'; c = in.get())
+            line += static_cast<char>(c);
+        if (c == '\r' && in.peek() == '\n')
+            in.get();
+        if (c != std::istream::traits_type::eof())
+            c = in.get();
     }
-    return true;
+    return lines;
+}
+
+// A control character can reach the editor neither whole through the clipboard
+// (NUL ends the text there) nor as typed text: the usage error that names it.
+std::optional<std::string> ControlCharacterError(std::size_t line, std::string_view command) {
+    constexpr const char* kNames[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL",
+                                      "BS",  "HT",  "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
+                                      "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB",
+                                      "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
+    for (const char c : command) {
+        const auto code = static_cast<unsigned char>(c);
+        if ((code >= 0x20 && code != 0x7F) || c == '\t')
+            continue;
+        const char hex[] = {"0123456789ABCDEF"[code >> 4], "0123456789ABCDEF"[code & 0xF], '\0'};
+        return "line " + std::to_string(line) + " holds the control character " +
+               (code == 0x7F ? "DEL" : kNames[code]) + " (0x" + hex +
+               "): a command may hold no control character but tab";
+    }
+    return std::nullopt;
 }
 
 class Sender {
 public:
     Sender(Desktop& desktop, RunReport& report) : desktop_(desktop), report_(report) {}
+
+    // False, with the status and a message, when the editor's command line cannot
+    // be found or asked, or a command is longer than it takes. Blank commands are
+    // never sent, so they pass, and with nothing else the editor is not asked.
+    bool CheckAll(const std::vector<std::string>& commands) {
+        if (std::all_of(commands.begin(), commands.end(), IsBlank))
+            return true;
+        const WindowRef commandLine = FindEditorCommandLine(desktop_);
+        const std::optional<std::size_t> limit =
+            commandLine == 0 ? std::nullopt : desktop_.AskTextLimit(commandLine, kEditorPatience);
+        if (!limit)
+            return Refuse(commandLine == 0 ? DeliveryResult::NoEditor
+                                           : DeliveryResult::NotResponding);
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            if (!IsBlank(commands[i]) && commands[i].size() > *limit)
+                return Refuse(DeliveryResult::TooLong,
+                              "Line " + std::to_string(i + 1) + " is " +
+                                  std::to_string(commands[i].size()) +
+                                  " characters long, longer than the " + std::to_string(*limit) +
+                                  " the editor's command line takes, so nothing was sent.");
+        }
+        return true;
+    }
 
     // False once a delivery failed; the status and a message say how.
     bool Deliver(int line, const std::string& command) {
@@ -122,6 +164,12 @@ public:
     int Status() const { return status_; }
 
 private:
+    bool Refuse(DeliveryResult result, std::string message = {}) {
+        status_ = result == DeliveryResult::NoEditor ? kExitNoEditor : kExitRejected;
+        report_.messages.push_back(message.empty() ? DeliveryFailureMessage(result) : message);
+        return false;
+    }
+
     Desktop& desktop_;
     RunReport& report_;
     int delivered_ = 0;
@@ -144,21 +192,21 @@ int RunSendCommand(Args args, const CliSession& session) {
     if (session.desktop == nullptr)
         return ReportNoEditorAccess(session.err);
 
+    // Everything is read and checked before anything is sent.
+    const std::vector<std::string> commands =
+        options.fromInput ? ReadLines(session.in) : options.commands;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (const auto error = ControlCharacterError(i + 1, commands[i]))
+            return ReportUsageError(*error, kUsage, session.err);
+    }
+
     RunReport report;
     report.inputs.push_back(
         {"source", std::string(options.fromInput ? "standard input" : "arguments")});
     Sender sender(*session.desktop, report);
-    int line = 0;
-    const auto deliver = [&](const std::string& command) {
-        ++line;
-        return IsBlank(command) || sender.Deliver(line, command);
-    };
-    if (options.fromInput) {
-        for (std::string command; ReadLine(session.in, command) && deliver(command);) {
-        }
-    } else {
-        for (const std::string& command : options.commands) {
-            if (!deliver(command))
+    if (sender.CheckAll(commands)) {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            if (!IsBlank(commands[i]) && !sender.Deliver(static_cast<int>(i + 1), commands[i]))
                 break;
         }
     }

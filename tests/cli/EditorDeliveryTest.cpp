@@ -39,7 +39,8 @@ TEST(SendCommand, ReadsStandardInputWithAnyLineEnds) {
     EXPECT_EQ((Lines{"A 1", "B 2", "C 3", "D 4", "E 5"}), editor.Sent());
 }
 
-// The line a failure names is the line of the input, blank lines counted.
+// The line a failure names is the line of the input, blank lines counted. The
+// editor is looked up once to check every command, then once per command.
 TEST(SendCommand, StopsAtTheFirstFailureAndNamesItsLine) {
     struct Case {
         State failure;
@@ -57,12 +58,12 @@ TEST(SendCommand, StopsAtTheFirstFailureAndNamesItsLine) {
              // The editor went away after the first delivery.
              Case{State::Closed, kNoEditor.substr(0, kNoEditor.size() - 1), {"A 1"}},
          }) {
-        FakeEditor editor({State::Ready, c.failure});
+        FakeEditor editor({State::Ready, State::Ready, c.failure});
         const CliResult r = RunCliCapturing({"send", "-"}, "A 1\n\nB 2\nC 3\n", &editor);
         EXPECT_EQ(1, r.status) << c.reason;
         EXPECT_EQ("Stopped at line 3 (\"B 2\"), after 1 delivered: " + c.reason + "\n", r.err);
         EXPECT_EQ(c.sent, editor.Sent()) << c.reason;
-        EXPECT_EQ(2, editor.Deliveries()) << c.reason;
+        EXPECT_EQ(3, editor.LookUps()) << c.reason;
     }
 }
 
@@ -72,11 +73,11 @@ TEST(SendCommand, NoEditorBeforeAnythingWasSentIsStatus3) {
     EXPECT_EQ(3, r.status);
     EXPECT_EQ(kNoEditor, r.err);
     EXPECT_TRUE(editor.Sent().empty());
-    EXPECT_EQ(1, editor.Deliveries());
+    EXPECT_EQ(1, editor.LookUps());
 }
 
 TEST(SendCommand, ReportsAsJson) {
-    FakeEditor editor({State::Ready, State::ClipboardHeld});
+    FakeEditor editor({State::Ready, State::Ready, State::ClipboardHeld});
     const CliResult r =
         RunCliCapturing({"send", "--json", "-"}, "POLY \"A\"\nPOLY B\nPOLY C\n", &editor);
     EXPECT_EQ(1, r.status);
@@ -89,25 +90,40 @@ TEST(SendCommand, ReportsAsJson) {
               r.out);
 }
 
+// Every command is checked before the first is sent.
 TEST(SendCommand, UsageErrorsSendNothing) {
     struct Case {
         std::vector<std::string> args;
+        std::string input;
         std::string error;
     };
+    const std::string noControl = ": a command may hold no control character but tab";
     for (const Case& c : {
-             Case{{"send"}, "send takes the commands, or - to read them from standard input"},
+             Case{{"send"}, "", "send takes the commands, or - to read them from standard input"},
              Case{{"send", "--json", "--"},
+                  "",
                   "send takes the commands, or - to read them from standard input"},
-             Case{{"send", "--jsn", "POLY A"}, "unknown option '--jsn'"},
+             Case{{"send", "--jsn", "POLY A"}, "", "unknown option '--jsn'"},
              Case{{"send", "POLY A", "POLY B\nPOLY C"},
+                  "",
                   "a command holds a line break: give each as its own argument"},
+             // The clipboard would carry the text only up to a NUL.
+             Case{{"send", "-"},
+                  std::string("POLY\tA\nPOLY TEXPAN\0 U=5\n", 24),
+                  "line 2 holds the control character NUL (0x00)" + noControl},
+             Case{{"send", "POLY A", "POLY \x1b[1mB"},
+                  "",
+                  "line 2 holds the control character ESC (0x1B)" + noControl},
+             Case{{"send", "--", "POLY \x7f"},
+                  "",
+                  "line 1 holds the control character DEL (0x7F)" + noControl},
          }) {
         FakeEditor editor;
-        const CliResult r = RunCliCapturing(c.args, "", &editor);
+        const CliResult r = RunCliCapturing(c.args, c.input, &editor);
         EXPECT_EQ(2, r.status) << c.error;
         EXPECT_EQ(0u, r.err.find("kestrow-cli: " + c.error + "\n\nusage: kestrow-cli send"))
             << r.err;
-        EXPECT_EQ(0, editor.Deliveries()) << c.error;
+        EXPECT_EQ(0, editor.LookUps()) << c.error;
     }
 }
 
@@ -231,7 +247,7 @@ TEST(ApplyOption, UsageErrors) {
         const CliResult r = RunCliCapturing(c.args, "", &editor);
         EXPECT_EQ(2, r.status) << c.error;
         EXPECT_EQ(0u, r.err.find("kestrow-cli: " + c.error + "\n")) << r.err;
-        EXPECT_EQ(0, editor.Deliveries());
+        EXPECT_EQ(0, editor.LookUps());
     }
 }
 

@@ -8,8 +8,9 @@
 namespace kestrow::testing {
 
 // The editor on an in-memory desktop: its log window and command line, in the
-// state a script gives for each delivery in turn (ready once the script runs
-// out). Records each command put before the command line with its Enter.
+// state a script gives for each look-up of the log window in turn (ready once
+// the script runs out). Records each command put before the command line with
+// its Enter.
 class FakeEditor final : public MemoryDesktop {
 public:
     enum class State { Ready, Closed, ClipboardHeld, NotAnswering, Busy };
@@ -19,13 +20,14 @@ public:
     }
 
     const std::vector<std::string>& Sent() const { return sent_; }
-    int Deliveries() const { return deliveries_; }
+    int LookUps() const { return lookUps_; }
 
-    // Every delivery starts by looking for the log window.
+    // Every delivery, and send's check before it, starts by looking for the log
+    // window.
     WindowRef FindTopLevelWindow(const std::string& title) override {
-        if (deliveries_ < static_cast<int>(script_.size()))
-            Enter(script_[static_cast<std::size_t>(deliveries_)]);
-        ++deliveries_;
+        if (lookUps_ < static_cast<int>(script_.size()))
+            Enter(script_[static_cast<std::size_t>(lookUps_)]);
+        ++lookUps_;
         return MemoryDesktop::FindTopLevelWindow(title);
     }
 
@@ -58,7 +60,7 @@ private:
     std::vector<State> script_;
     WindowRef commandLine_ = 0;
     std::vector<std::string> sent_;
-    int deliveries_ = 0;
+    int lookUps_ = 0;
 };
 
 } // namespace kestrow::testing

@@ -32,6 +32,7 @@ struct EditorDesktop {
 TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
     struct Case {
         const char* name;
+        const char* command;
         std::size_t limit;
         milliseconds busy;
         DeliveryResult result;
@@ -40,14 +41,14 @@ TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
         std::size_t limitAfter;
     };
     const Case cases[] = {
-        {"taken at once", 32767, milliseconds{0}, DeliveryResult::Delivered, milliseconds{0}, 32766,
-         32767},
-        {"taken once the editor is free", 32767, milliseconds{5000}, DeliveryResult::Delivered,
-         milliseconds{5000}, 32766, 32767},
-        {"the lowest limit is marked one higher", 1, milliseconds{0}, DeliveryResult::Delivered,
-         milliseconds{0}, 2, 1},
-        {"still busy when patience runs out", 32767, milliseconds{61000}, DeliveryResult::NotTaken,
-         milliseconds{60000}, 32766, 32767},
+        {"taken at once", kCommand, 32767, milliseconds{0}, DeliveryResult::Delivered,
+         milliseconds{0}, 32766, 32767},
+        {"taken once the editor is free", kCommand, 32767, milliseconds{5000},
+         DeliveryResult::Delivered, milliseconds{5000}, 32766, 32767},
+        {"the lowest limit is marked one higher", "X", 1, milliseconds{0},
+         DeliveryResult::Delivered, milliseconds{0}, 2, 1},
+        {"still busy when patience runs out", kCommand, 32767, milliseconds{61000},
+         DeliveryResult::NotTaken, milliseconds{60000}, 32766, 32767},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -55,10 +56,10 @@ TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
         editor.desktop.SetTextLimit(editor.commandLine, c.limit, milliseconds{0});
         editor.desktop.KeepBusy(editor.commandLine, c.busy);
 
-        EXPECT_EQ(DeliverAndWait(editor.desktop, kCommand), c.result);
+        EXPECT_EQ(DeliverAndWait(editor.desktop, c.command), c.result);
 
         EXPECT_EQ(editor.desktop.Now(), c.waited);
-        EXPECT_EQ(editor.desktop.Clipboard(), kCommand);
+        EXPECT_EQ(editor.desktop.Clipboard(), c.command);
         const auto& posted = editor.desktop.PostedMessages();
         ASSERT_EQ(posted.size(), 4u); // select all, paste, Enter, the marker
         EXPECT_EQ(posted[3].target, editor.commandLine);
@@ -89,6 +90,13 @@ TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
          DeliveryResult::NotResponding, milliseconds{60000}},
         {"a clipboard held by another program", [](EditorDesktop& e) { e.desktop.HoldClipboard(); },
          DeliveryResult::ClipboardBusy, kClipboardPatience},
+        // The command line would cut the command short, and the editor execute the rest.
+        {"a command line that takes one character less",
+         [](EditorDesktop& e) {
+             e.desktop.SetTextLimit(e.commandLine, std::string(kCommand).size() - 1,
+                                    milliseconds{0});
+         },
+         DeliveryResult::TooLong, milliseconds{0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -104,6 +104,40 @@ TEST_F(CliSendTest, AHeldClipboardStopsAtTheFirstLine) {
     EXPECT_EQ(ClipboardText(), kCopiedEarlier);
 }
 
+// A command longer than the command line takes would be cut short there, and the
+// editor would execute the start of it: every line is measured before any is
+// sent. One just at the limit arrives whole.
+TEST_F(CliSendTest, ALineLongerThanTheCommandLineTakesSendsNothing) {
+    ASSERT_TRUE(editor.Start());
+    constexpr int kLimit = 300;
+    ASSERT_TRUE(SendWithin(CommandLine(), EM_SETLIMITTEXT, kLimit, 0));
+    const auto command = [](std::size_t length) {
+        std::string text = "POLY TEXPAN U=1 ";
+        return text.append(length - text.size(), 'x');
+    };
+
+    const std::optional<CliOutcome> tooLong =
+        RunKestrowCli("send -", "POLY A\n" + command(kLimit + 1) + "\nPOLY B\n");
+    ASSERT_TRUE(tooLong);
+    EXPECT_EQ(1u, tooLong->status);
+    EXPECT_EQ("Line 2 is 301 characters long, longer than the 300 the editor's command line "
+              "takes, so nothing was sent.\n",
+              tooLong->err);
+    ASSERT_TRUE(editor.Drain());
+    EXPECT_TRUE(editor.LogLines().empty());
+    EXPECT_EQ(ClipboardText(), kCopiedEarlier);
+
+    const std::optional<CliOutcome> atLimit =
+        RunKestrowCli("send -", command(kLimit) + "\nPOLY B\n");
+    ASSERT_TRUE(atLimit);
+    EXPECT_EQ(0u, atLimit->status);
+    EXPECT_EQ("", atLimit->err);
+    EXPECT_EQ((Lines{command(kLimit), "POLY B"}), editor.LogLines());
+    LRESULT limitAfter = 0;
+    ASSERT_TRUE(SendWithin(CommandLine(), EM_GETLIMITTEXT, 0, 0, &limitAfter));
+    EXPECT_EQ(kLimit, limitAfter);
+}
+
 // --apply prints what the page prints, then the editor executes the chosen command.
 TEST_F(CliSendTest, ApplyDeliversThePagesCommand) {
     ASSERT_TRUE(editor.Start());
