@@ -187,8 +187,7 @@ void CMainDlg::OnClose() {
 }
 
 void CMainDlg::OnRemote() {
-    CRemoteDlg dlgRemote(this,
-                         [this](CDialog& messageOwner) { SendCommandToEditor(messageOwner); });
+    CRemoteDlg dlgRemote(this);
     dlgRemote.m_strButtonLabel =
         m_strCmdLabel.size() >= 5 ? m_strCmdLabel.substr(5) : std::string();
     ShowWindow(ui::ShowCommand::Minimize);

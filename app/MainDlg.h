@@ -26,7 +26,7 @@ public:
     // Apply. A clipboard that cannot be taken is reported in a message box owned by
     // the window whose button was pressed.
     void SendCommandToEditor();
-    void SendCommandToEditor(CDialog& messageOwner);
+    void SendCommandToEditor(CDialog& messageOwner) override;
 
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;

@@ -3,10 +3,11 @@
 #include "res/resource.h"
 #include "ui/MessageMap.h"
 
-#include <utility>
+CCommandTarget* CRemoteDlg::s_pMainDlg = nullptr;
 
-CRemoteDlg::CRemoteDlg(CDialog* pParent, ApplyHandler apply)
-    : CDialog(IDD_REMOTE, pParent), m_apply(std::move(apply)) {}
+CRemoteDlg::CRemoteDlg(CCommandTarget* pParent) : CDialog(IDD_REMOTE, pParent) {
+    s_pMainDlg = pParent;
+}
 
 void CRemoteDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -28,5 +29,5 @@ bool CRemoteDlg::OnInitDialog() {
 }
 
 void CRemoteDlg::OnApply() {
-    m_apply(*this);
+    s_pMainDlg->SendCommandToEditor(*this);
 }

@@ -1,19 +1,15 @@
 #pragma once
 
+#include "pages/CommandTarget.h"
 #include "ui/Controls.h"
-#include "ui/Dialog.h"
 
-#include <functional>
 #include <string>
 
 // A small always-on-top window whose big button applies the pending command again
 // while the calculator is minimised.
 class CRemoteDlg : public CDialog {
 public:
-    // Applies the pending command; a message box it shows belongs to the given window.
-    using ApplyHandler = std::function<void(CDialog& messageOwner)>;
-
-    CRemoteDlg(CDialog* pParent, ApplyHandler apply);
+    explicit CRemoteDlg(CCommandTarget* pParent);
 
     std::string m_strButtonLabel;
     CButton m_btnApply;
@@ -27,5 +23,5 @@ protected:
 private:
     void OnApply();
 
-    ApplyHandler m_apply;
+    static CCommandTarget* s_pMainDlg;
 };

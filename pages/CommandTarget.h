@@ -5,8 +5,9 @@
 
 #include <string>
 
-// The window a page hands its command to: the main window, as the pages see it.
-// It holds the pending command, and it owns the evaluator's message boxes.
+// The window a page hands its command to: the main window, as the windows it
+// hosts or opens see it. It holds the pending command, owns the evaluator's
+// message boxes, and sends the command to the editor.
 class CCommandTarget : public CDialog, public kestrow::MessageSink {
 public:
     using CDialog::CDialog;
@@ -15,4 +16,6 @@ public:
 
     virtual void ClearCommand() = 0;
     virtual void PublishCommand(const std::string& command, const std::string& label) = 0;
+    // Apply; a message box it shows belongs to `messageOwner`.
+    virtual void SendCommandToEditor(CDialog& messageOwner) = 0;
 };
