@@ -1,16 +1,16 @@
 #include "app/EditorDelivery.h"
 
+#include <cstdlib>
+
 namespace kestrow {
 
 namespace {
+
 constexpr const char* kEditorLogWindowTitle = "Unreal Log Window";
-}
+Desktop* g_desktop = nullptr;
 
-WindowRef FindEditorCommandLine(Desktop& desktop) {
-    const WindowRef logWindow = desktop.FindTopLevelWindow(kEditorLogWindowTitle);
-    return logWindow == 0 ? 0 : desktop.FirstChild(logWindow);
-}
-
+// True once the clipboard holds exactly the command; retries while another
+// program holds the clipboard open, for kClipboardPatience at most.
 bool PutCommandOnClipboard(Desktop& desktop, const std::string& command) {
     for (auto waited = std::chrono::milliseconds{0};; waited += kClipboardRetryPause) {
         if (desktop.WriteClipboardText(command) && desktop.ReadClipboardText() == command)
@@ -19,6 +19,23 @@ bool PutCommandOnClipboard(Desktop& desktop, const std::string& command) {
             return false;
         desktop.Pause(kClipboardRetryPause);
     }
+}
+
+} // namespace
+
+Desktop& TheDesktop() {
+    if (g_desktop == nullptr)
+        std::abort(); // nothing may reach the desktop before the program chose it
+    return *g_desktop;
+}
+
+void SetDesktop(Desktop* desktop) {
+    g_desktop = desktop;
+}
+
+WindowRef FindEditorCommandLine(Desktop& desktop) {
+    const WindowRef logWindow = desktop.FindTopLevelWindow(kEditorLogWindowTitle);
+    return logWindow == 0 ? 0 : desktop.FirstChild(logWindow);
 }
 
 DeliveryResult PasteIntoCommandLine(Desktop& desktop, WindowRef commandLine,

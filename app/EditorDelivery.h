@@ -34,10 +34,6 @@ inline constexpr std::chrono::seconds kEditorPatience{60};
 // The first child of the editor's log window, or 0 when there is none.
 WindowRef FindEditorCommandLine(Desktop& desktop);
 
-// True once the clipboard holds exactly the command; retries while another
-// program holds the clipboard open, for kClipboardPatience at most.
-bool PutCommandOnClipboard(Desktop& desktop, const std::string& command);
-
 // Posts nothing unless the clipboard holds exactly the command: whatever it held
 // before must never reach the editor.
 DeliveryResult PasteIntoCommandLine(Desktop& desktop, WindowRef commandLine,

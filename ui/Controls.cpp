@@ -28,10 +28,6 @@ void CControl::SetText(const std::string& text) {
     Dialog().Window().SetItemText(m_id, text);
 }
 
-std::string CControl::GetText() const {
-    return Dialog().Window().GetItemText(m_id);
-}
-
 void CEdit::SelectAll() {
     Dialog().Window().SelectAllItemText(Id());
 }

@@ -15,7 +15,6 @@ public:
     void EnableWindow(bool enable = true);
     void SetFocus();
     void SetText(const std::string& text);
-    std::string GetText() const;
 
 protected:
     CDialog& Dialog() const;

@@ -5,10 +5,21 @@
 #include <cstdlib>
 
 namespace {
+ui::WindowHost* g_host = nullptr;
 CDialog* g_mainWindow = nullptr;
-}
+} // namespace
 
 namespace ui {
+
+WindowHost& Host() {
+    if (g_host == nullptr)
+        std::abort(); // nothing may open a window before the program chose its host
+    return *g_host;
+}
+
+void SetHost(WindowHost* host) {
+    g_host = host;
+}
 
 CDialog* MainWindow() {
     return g_mainWindow;
