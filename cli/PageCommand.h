@@ -79,9 +79,6 @@ class PageRun {
 public:
     PageRun(const PageCommandSpec& spec, std::vector<std::string> commands,
             const CliSession& session);
-    PageRun(const PageRun&) = delete;
-    PageRun& operator=(const PageRun&) = delete;
-    ~PageRun();
 
     // Parses and checks the options and opens the editor for --apply; the exit
     // status when the run ends here.
@@ -94,8 +91,6 @@ public:
     // with the window's message, when it is rejected.
     bool ReadNumber(const IntField& field, int& value, MessageSink& messages) const;
     bool ReadNumber(const NumberField& field, double& value, MessageSink& messages) const;
-    void ReadSwitch(const CheckField& field, int& value) const;
-    void ReadSwitch(const AxisField& field, int& value) const;
 
     // --candidates N: the page's run for each count from 1 to N, `fit` filling a
     // copy of `checked` (the fields as read, the count fields at N) for a count.
@@ -110,8 +105,7 @@ public:
 private:
     std::string Usage() const;
     void AddOptions(OptionParser& parser);
-    std::optional<int> CheckOptions(const OptionParser& parser, const std::string& apply,
-                                    const std::string& candidates);
+    std::optional<int> CheckCandidates(const OptionParser& parser, const std::string& candidates);
 
     const PageCommandSpec& spec_;
     const std::vector<std::string> commands_;
@@ -199,8 +193,10 @@ int RunPageCommand(const PageCommandSpec& spec, Args args, const CliSession& ses
     Exchange(
         [&](const auto& field, auto& value, auto&...) {
             using F = decltype(field);
-            if constexpr (kIsA<CheckField, F> || kIsA<AxisField, F>)
-                run.ReadSwitch(field, value);
+            if constexpr (kIsA<CheckField, F>)
+                value = run.Values().checks.at(field.name) ? 1 : 0;
+            else if constexpr (kIsA<AxisField, F>)
+                value = ParseAxis(run.Values().texts.at(field.name)) == 'U' ? 0 : 1;
         },
         form);
     if (ready != nullptr) {

@@ -61,6 +61,15 @@ std::string ApplyName(const std::string& command) {
     return name;
 }
 
+// The check box an option stands for, if any.
+const CheckField* CheckOf(const PageOption& option) {
+    if (const auto* pair = std::get_if<FlagPairOption>(&option))
+        return pair->field;
+    const auto* onOff = std::get_if<SwitchOption>(&option);
+    return onOff != nullptr ? onOff->field : nullptr;
+}
+
+// A field's name, value placeholder, range and default as the usage shows them.
 struct FieldText {
     const char* name;
     const char* placeholder;
@@ -78,13 +87,16 @@ FieldText TextOf(const NumberField* f) {
 FieldText TextOf(const ExpressionField* f) {
     return {f->name, "EXPR", Number(f->lowerBound), Number(kExpressionUpperBound), f->initial};
 }
+FieldText TextOf(const FieldOption& option) {
+    return std::visit([](auto field) { return TextOf(field); }, option.field);
+}
 
 std::string OptionLines(const PageOption& option) {
     const auto defaultMark = [](bool isDefault) { return isDefault ? " (default)" : ""; };
     return std::visit(
         Overloaded{
             [](const FieldOption& o) {
-                FieldText t = std::visit([](auto field) { return TextOf(field); }, o.field);
+                FieldText t = TextOf(o);
                 if (std::holds_alternative<const ExpressionField*>(o.field)) {
                     t.initial.insert(0, 1, '"');
                     t.initial += '"';
@@ -110,6 +122,18 @@ std::string OptionLines(const PageOption& option) {
             },
         },
         option);
+}
+
+// As the data exchange reads a number field and checks its range.
+template <class Field, class T>
+bool ReadField(const Field& field, std::optional<T> read, const char* notANumber,
+               const std::string& outOfRange, T& value, MessageSink& messages) {
+    if (read && *read >= field.min && *read <= field.max) {
+        value = *read;
+        return true;
+    }
+    messages.ShowMessage(read ? outOfRange : notANumber);
+    return false;
 }
 
 // The count, then the given results, each column right-aligned and two blanks
@@ -147,8 +171,6 @@ PageRun::PageRun(const PageCommandSpec& spec, std::vector<std::string> commands,
                  const CliSession& session)
     : spec_(spec), commands_(std::move(commands)), session_(session), usage_(Usage()) {}
 
-PageRun::~PageRun() = default;
-
 std::string PageRun::Usage() const {
     std::string usage =
         std::string("usage: kestrow-cli ") + spec_.name + " [OPTIONS]\n\n" + spec_.summary + "\n";
@@ -177,22 +199,22 @@ void PageRun::AddOptions(OptionParser& parser) {
         parser.AddFlag(off, state, false);
     };
     for (const PageOption& option : spec_.options) {
-        std::visit(
-            Overloaded{
-                [&](const FieldOption& o) {
-                    const FieldText t = std::visit([](auto f) { return TextOf(f); }, o.field);
-                    parser.AddValue(Option(t.name), values_.texts[t.name] = t.initial);
-                },
-                [&](const FlagPairOption& o) { addChecks(o.field, Option(o.off)); },
-                [&](const SwitchOption& o) {
-                    addChecks(o.field, "--no-" + std::string(o.field->name));
-                },
-                [&](const AxisOption& o) {
-                    const std::string axis(1, AxisOf(o.field->initial));
-                    parser.AddValue(Option(o.field->name), values_.texts[o.field->name] = axis);
-                },
-            },
-            option);
+        std::visit(Overloaded{
+                       [&](const FieldOption& o) {
+                           const FieldText t = TextOf(o);
+                           parser.AddValue(Option(t.name), values_.texts[t.name] = t.initial);
+                       },
+                       [&](const FlagPairOption& o) { addChecks(o.field, Option(o.off)); },
+                       [&](const SwitchOption& o) {
+                           addChecks(o.field, "--no-" + std::string(o.field->name));
+                       },
+                       [&](const AxisOption& o) {
+                           const std::string axis(1, AxisOf(o.field->initial));
+                           parser.AddValue(Option(o.field->name),
+                                           values_.texts[o.field->name] = axis);
+                       },
+                   },
+                   option);
     }
 }
 
@@ -210,15 +232,6 @@ std::optional<int> PageRun::Start(Args args) {
     AddOptions(parser);
     if (auto status = ExitBeforeRunning(parser.Parse(args), usage_, session_.out, session_.err))
         return status;
-    if (auto status = CheckOptions(parser, apply, candidates))
-        return status;
-    if (applied_ && session_.desktop == nullptr)
-        return ReportNoEditorAccess(session_.err);
-    return std::nullopt;
-}
-
-std::optional<int> PageRun::CheckOptions(const OptionParser& parser, const std::string& apply,
-                                         const std::string& candidates) {
     const auto usageError = [&](const std::string& error) {
         return ReportUsageError(error, usage_, session_.err);
     };
@@ -239,8 +252,20 @@ std::optional<int> PageRun::CheckOptions(const OptionParser& parser, const std::
         if (!applied_)
             return usageError("--apply takes " + JoinedList(names, "or"));
     }
-    if (!parser.Given("--candidates"))
-        return std::nullopt;
+    if (parser.Given("--candidates")) {
+        if (auto status = CheckCandidates(parser, candidates))
+            return status;
+    }
+    if (applied_ && session_.desktop == nullptr)
+        return ReportNoEditorAccess(session_.err);
+    return std::nullopt;
+}
+
+std::optional<int> PageRun::CheckCandidates(const OptionParser& parser,
+                                            const std::string& candidates) {
+    const auto usageError = [&](const std::string& error) {
+        return ReportUsageError(error, usage_, session_.err);
+    };
     // The count's range is the count fields': they check it as they check a count.
     count_ = ParseIntText(candidates);
     if (!count_ || *count_ < 1)
@@ -260,56 +285,23 @@ std::optional<int> PageRun::CheckOptions(const OptionParser& parser, const std::
 
 void PageRun::ReportSwitches(RunReport& report) const {
     for (const PageOption& option : spec_.options) {
-        const auto check = [&](const CheckField* field) {
-            report.inputs.push_back({field->name, values_.checks.at(field->name)});
-        };
-        std::visit(Overloaded{
-                       [](const FieldOption&) {},
-                       [&](const FlagPairOption& o) { check(o.field); },
-                       [&](const SwitchOption& o) { check(o.field); },
-                       [&](const AxisOption& o) {
-                           const char axis = *ParseAxis(values_.texts.at(o.field->name));
-                           report.inputs.push_back({o.field->name, std::string(1, axis)});
-                       },
-                   },
-                   option);
+        if (const auto* axis = std::get_if<AxisOption>(&option)) {
+            const char* name = axis->field->name;
+            report.inputs.push_back({name, std::string(1, *ParseAxis(values_.texts.at(name)))});
+        } else if (const CheckField* check = CheckOf(option)) {
+            report.inputs.push_back({check->name, values_.checks.at(check->name)});
+        }
     }
 }
 
 bool PageRun::ReadNumber(const IntField& field, int& value, MessageSink& messages) const {
-    const std::optional<int> read = ParseIntText(values_.texts.at(field.name));
-    if (!read) {
-        messages.ShowMessage(kEnterIntegerMessage);
-        return false;
-    }
-    if (*read < field.min || *read > field.max) {
-        messages.ShowMessage(IntRangeMessage(field.min, field.max));
-        return false;
-    }
-    value = *read;
-    return true;
+    return ReadField(field, ParseIntText(values_.texts.at(field.name)), kEnterIntegerMessage,
+                     IntRangeMessage(field.min, field.max), value, messages);
 }
 
 bool PageRun::ReadNumber(const NumberField& field, double& value, MessageSink& messages) const {
-    const std::optional<double> read = ParseNumberText(values_.texts.at(field.name));
-    if (!read) {
-        messages.ShowMessage(kEnterNumberMessage);
-        return false;
-    }
-    if (*read < field.min || *read > field.max) {
-        messages.ShowMessage(NumberRangeMessage(field.min, field.max));
-        return false;
-    }
-    value = *read;
-    return true;
-}
-
-void PageRun::ReadSwitch(const CheckField& field, int& value) const {
-    value = values_.checks.at(field.name) ? 1 : 0;
-}
-
-void PageRun::ReadSwitch(const AxisField& field, int& value) const {
-    value = ParseAxis(values_.texts.at(field.name)) == 'U' ? 0 : 1;
+    return ReadField(field, ParseNumberText(values_.texts.at(field.name)), kEnterNumberMessage,
+                     NumberRangeMessage(field.min, field.max), value, messages);
 }
 
 int PageRun::Candidates(const RunReport& checked, bool accepted, const Fit& fit) {

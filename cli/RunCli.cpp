@@ -1,12 +1,10 @@
-#include "cli/RunCli.h"
-
 #include <span>
 #include <string_view>
 
 #include "cli/Subcommands.h"
 #include "res/Version.h"
 
-namespace kestrow {
+namespace kestrow::cli {
 namespace {
 
 constexpr std::string_view kUsage = R"(usage: kestrow-cli COMMAND [OPTIONS]
@@ -37,42 +35,38 @@ was longer than the editor takes or a delivery failed, 2 usage error, 3 no
 editor window was found.
 )";
 
-using Subcommand = int (*)(cli::Args, const cli::CliSession&);
-
 struct NamedSubcommand {
     std::string_view name;
-    Subcommand run;
+    int (*run)(Args, const CliSession&);
 };
 
 constexpr NamedSubcommand kSubcommands[] = {
-    {"eval", cli::RunEvalCommand},   {"pillar", cli::RunPillarCommand},
-    {"bevel", cli::RunBevelCommand}, {"floor", cli::RunFloorCommand},
-    {"skew", cli::RunSkewCommand},   {"send", cli::RunSendCommand},
+    {"eval", RunEvalCommand},   {"pillar", RunPillarCommand}, {"bevel", RunBevelCommand},
+    {"floor", RunFloorCommand}, {"skew", RunSkewCommand},     {"send", RunSendCommand},
 };
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, const cli::CliSession& session) {
+int RunCli(const std::vector<std::string>& args, const CliSession& session) {
     if (args.empty()) {
         session.err << kUsage;
-        return cli::kExitUsage;
+        return kExitUsage;
     }
     const std::string& command = args.front();
     if (command == "--help" || command == "-h") {
         session.out << kUsage;
-        return cli::kExitOk;
+        return kExitOk;
     }
     if (command == "--version" || command == "-V") {
         session.out << "kestrow-cli " KESTROW_VERSION "\n";
-        return cli::kExitOk;
+        return kExitOk;
     }
     for (const NamedSubcommand& subcommand : kSubcommands) {
-        if (command == subcommand.name) {
+        if (command == subcommand.name)
             return subcommand.run(std::span(args).subspan(1), session);
-        }
     }
     session.err << "kestrow-cli: unknown command '" << command << "'\n\n" << kUsage;
-    return cli::kExitUsage;
+    return kExitUsage;
 }
 
-} // namespace kestrow
+} // namespace kestrow::cli

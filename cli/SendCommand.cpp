@@ -112,69 +112,55 @@ std::optional<std::string> ControlCharacterError(std::size_t line, std::string_v
     return std::nullopt;
 }
 
-class Sender {
-public:
-    Sender(Desktop& desktop, RunReport& report) : desktop_(desktop), report_(report) {}
-
-    // False, with the status and a message, when the editor's command line cannot
-    // be found or asked, or a command is longer than it takes. Blank commands are
-    // never sent, so they pass, and with nothing else the editor is not asked.
-    bool CheckAll(const std::vector<std::string>& commands) {
-        if (std::all_of(commands.begin(), commands.end(), IsBlank))
-            return true;
-        const WindowRef commandLine = FindEditorCommandLine(desktop_);
+// Sends the commands in turn, each taken by the editor before the next goes,
+// once every one is found to fit the editor's command line; the exit status.
+// Blank commands are never sent, so they pass, and with nothing else the editor
+// is not asked.
+int SendAll(Desktop& desktop, const std::vector<std::string>& commands, RunReport& report) {
+    int delivered = 0;
+    const auto stop = [&](DeliveryResult result, std::string message) {
+        report.results.push_back({"delivered", delivered});
+        report.messages.push_back(std::move(message));
+        return result == DeliveryResult::NoEditor && delivered == 0 ? kExitNoEditor : kExitRejected;
+    };
+    if (!std::all_of(commands.begin(), commands.end(), IsBlank)) {
+        const WindowRef commandLine = FindEditorCommandLine(desktop);
         const std::optional<std::size_t> limit =
-            commandLine == 0 ? std::nullopt : desktop_.AskTextLimit(commandLine, kEditorPatience);
-        if (!limit)
-            return Refuse(commandLine == 0 ? DeliveryResult::NoEditor
-                                           : DeliveryResult::NotResponding);
+            commandLine == 0 ? std::nullopt : desktop.AskTextLimit(commandLine, kEditorPatience);
+        if (!limit) {
+            const auto result =
+                commandLine == 0 ? DeliveryResult::NoEditor : DeliveryResult::NotResponding;
+            return stop(result, DeliveryFailureMessage(result));
+        }
         for (std::size_t i = 0; i < commands.size(); ++i) {
             if (!IsBlank(commands[i]) && commands[i].size() > *limit)
-                return Refuse(DeliveryResult::TooLong,
-                              "Line " + std::to_string(i + 1) + " is " +
-                                  std::to_string(commands[i].size()) +
-                                  " characters long, longer than the " + std::to_string(*limit) +
-                                  " the editor's command line takes, so nothing was sent.");
+                return stop(DeliveryResult::TooLong,
+                            "Line " + std::to_string(i + 1) + " is " +
+                                std::to_string(commands[i].size()) +
+                                " characters long, longer than the " + std::to_string(*limit) +
+                                " the editor's command line takes, so nothing was sent.");
         }
-        return true;
     }
-
-    // False once a delivery failed; the status and a message say how.
-    bool Deliver(int line, const std::string& command) {
-        report_.commands.push_back({"line " + std::to_string(line), command, false});
-        const DeliveryResult result = DeliverAndWait(desktop_, command);
-        if (result == DeliveryResult::Delivered) {
-            report_.commands.back().delivered = true;
-            ++delivered_;
-            return true;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (IsBlank(commands[i]))
+            continue;
+        const std::string line = std::to_string(i + 1);
+        report.commands.push_back({"line " + line, commands[i], false});
+        const DeliveryResult result = DeliverAndWait(desktop, commands[i]);
+        if (result != DeliveryResult::Delivered) {
+            const std::string why = DeliveryFailureMessage(result);
+            return stop(result, result == DeliveryResult::NoEditor && delivered == 0
+                                    ? why
+                                    : "Stopped at line " + line + " (\"" + commands[i] +
+                                          "\"), after " + std::to_string(delivered) +
+                                          " delivered: " + why);
         }
-        if (result == DeliveryResult::NoEditor && delivered_ == 0) {
-            status_ = kExitNoEditor;
-            report_.messages.push_back(DeliveryFailureMessage(result));
-        } else {
-            status_ = kExitRejected;
-            report_.messages.push_back("Stopped at line " + std::to_string(line) + " (\"" +
-                                       command + "\"), after " + std::to_string(delivered_) +
-                                       " delivered: " + DeliveryFailureMessage(result));
-        }
-        return false;
+        report.commands.back().delivered = true;
+        ++delivered;
     }
-
-    int Delivered() const { return delivered_; }
-    int Status() const { return status_; }
-
-private:
-    bool Refuse(DeliveryResult result, std::string message = {}) {
-        status_ = result == DeliveryResult::NoEditor ? kExitNoEditor : kExitRejected;
-        report_.messages.push_back(message.empty() ? DeliveryFailureMessage(result) : message);
-        return false;
-    }
-
-    Desktop& desktop_;
-    RunReport& report_;
-    int delivered_ = 0;
-    int status_ = kExitOk;
-};
+    report.results.push_back({"delivered", delivered});
+    return kExitOk;
+}
 
 } // namespace
 
@@ -203,17 +189,9 @@ int RunSendCommand(Args args, const CliSession& session) {
     RunReport report;
     report.inputs.push_back(
         {"source", std::string(options.fromInput ? "standard input" : "arguments")});
-    Sender sender(*session.desktop, report);
-    if (sender.CheckAll(commands)) {
-        for (std::size_t i = 0; i < commands.size(); ++i) {
-            if (!IsBlank(commands[i]) && !sender.Deliver(static_cast<int>(i + 1), commands[i]))
-                break;
-        }
-    }
-    report.results.push_back({"delivered", sender.Delivered()});
-
+    const int status = SendAll(*session.desktop, commands, report);
     WriteRunOutput(session, options.json, report);
-    return sender.Status();
+    return status;
 }
 
 } // namespace kestrow::cli

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/Desktop.h"
 
@@ -23,6 +24,10 @@ struct CliSession {
     std::ostream& err;
     Desktop* desktop; // the editor's; null in a build that cannot reach one
 };
+
+// The whole command-line tool, given the arguments after the program's name;
+// returns the exit status.
+int RunCli(const std::vector<std::string>& args, const CliSession& session);
 
 // Each takes the arguments after its own name.
 int RunEvalCommand(Args args, const CliSession& session);

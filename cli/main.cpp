@@ -1,4 +1,4 @@
-#include "cli/RunCli.h"
+#include "cli/Subcommands.h"
 
 #ifdef _WIN32
 #include "app/Win32Desktop.h"
@@ -25,5 +25,5 @@ int main(int argc, char** argv) {
     kestrow::Desktop* const editorDesktop = nullptr;
 #endif
     const kestrow::cli::CliSession session{std::cin, std::cout, std::cerr, editorDesktop};
-    return kestrow::RunCli(args, session);
+    return kestrow::cli::RunCli(args, session);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/RunCli.h"
+#include "cli/Subcommands.h"
 
 namespace kestrow::testing {
 
@@ -23,7 +23,7 @@ inline CliResult RunCliCapturing(const std::vector<std::string>& args,
     std::ostringstream out;
     std::ostringstream err;
     CliResult result;
-    result.status = RunCli(args, cli::CliSession{in, out, err, desktop});
+    result.status = cli::RunCli(args, cli::CliSession{in, out, err, desktop});
     result.out = out.str();
     result.err = err.str();
     return result;
