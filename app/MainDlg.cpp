@@ -115,20 +115,10 @@ void CMainDlg::SendCommandToEditor(CDialog& messageOwner) {
 }
 
 CDialog* CMainDlg::Page(int index) const {
-    switch (index) {
-    case 0:
-        return m_pPillarWrap.get();
-    case 1:
-        return m_pBevelScale.get();
-    case 2:
-        return m_pFloorScale.get();
-    case 3:
-        return m_pTextureSkew.get();
-    default:
-        return nullptr;
-    }
+    CDialog* const pages[] = {m_pPillarWrap.get(), m_pBevelScale.get(), m_pFloorScale.get(),
+                              m_pTextureSkew.get()};
+    return index >= 0 && index < static_cast<int>(std::size(pages)) ? pages[index] : nullptr;
 }
-
 void CMainDlg::OnSelChangingTab(long& result) {
     if (CDialog* page = Page(m_nCurPage))
         page->ShowWindow(ui::ShowCommand::Hide);

@@ -5,7 +5,7 @@
 #include "pages/PageForm.h"
 #include "res/resource.h"
 
-#include <span>
+#include <array>
 #include <string>
 
 // The Bevel Scale page: the scale at which a number of textures cover the slant
@@ -55,9 +55,8 @@ inline constexpr PageCommand<Form> kCmdBevelScale{
     "Bevel Scale", [](const Form& v) {
         return FittedScaleCommand(AxisOf(v.m_nApplyTo), v.m_dBevelScale, v.m_dOtherScale);
     }};
-inline constexpr const PageCommand<Form>* kCommands[] = {&kCmdBevelScale};
-inline std::span<const PageCommand<Form>* const> Commands(const Form&) {
-    return kCommands;
+inline auto Commands(const Form&) {
+    return std::array{&kCmdBevelScale};
 }
 
 } // namespace kestrow::bevel_scale

@@ -3,9 +3,8 @@
 #include "pages/BevelScaleForm.h"
 #include "pages/CalcPage.h"
 
-// Tab 1: the scale at which a number of textures cover the slant of a bevel
-// given by its rise and run. The fields and result are the members of its
-// description's Form.
+// Tab 1: the Bevel Scale page on the dialog layer. Its fields and result are the
+// members of its description's Form.
 class CBevelScalePage : public CCalcPage, public kestrow::bevel_scale::Form {
 public:
     explicit CBevelScalePage(CCommandTarget* pMainDlg);

@@ -3,11 +3,10 @@
 #include "pages/CommandTarget.h"
 #include "pages/PageForm.h"
 #include "ui/Controls.h"
+#include "ui/DataExchange.h"
 
 #include <string>
 #include <type_traits>
-
-class CDataExchange;
 
 // What every calculator page shares: it lives over the main window's tab control,
 // ignores Enter (its hidden default button leads to an OK that does nothing),
@@ -21,7 +20,7 @@ protected:
     // The page's fields and results through the data exchange, in the order its
     // description gives.
     template <class Form> void ExchangeForm(CDataExchange* pDX, Form& form) {
-        Exchange(WindowExchange(pDX), form);
+        Exchange(WindowExchange{pDX}, form);
     }
 
     // Reads the number fields (the data exchange checks them), then each
@@ -51,19 +50,24 @@ protected:
     }
 
 private:
-    class WindowExchange {
-    public:
-        explicit WindowExchange(CDataExchange* pDX) : m_pDX(pDX) {}
-        void operator()(const kestrow::IntField& field, int& value);
-        void operator()(const kestrow::NumberField& field, double& value);
-        void operator()(const kestrow::ExpressionField& field, std::string& text, float&);
-        void operator()(const kestrow::CheckField& field, int& value);
-        void operator()(const kestrow::AxisField& field, int& value);
-        void operator()(const kestrow::ResultField& field, int& value);
-        void operator()(const kestrow::ResultField& field, double& value);
-
-    private:
-        CDataExchange* m_pDX;
+    // Each field through the framework's data exchange: the inputs with their
+    // range checks, the expressions as their texts, the results as shown.
+    struct WindowExchange {
+        CDataExchange* pDX;
+        template <class Field, class Value, class... Evaluated>
+        void operator()(const Field& field, Value& value, Evaluated&...) const {
+            using namespace kestrow;
+            if constexpr (kIsA<CheckField, Field>)
+                DDX_Check(pDX, field.id, value);
+            else if constexpr (kIsA<AxisField, Field>)
+                DDX_Radio(pDX, {field.uId, field.vId}, value);
+            else
+                DDX_Text(pDX, field.id, value);
+            if constexpr (kIsA<IntField, Field>)
+                DDV_MinMaxInt(pDX, value, field.min, field.max);
+            if constexpr (kIsA<NumberField, Field>)
+                DDV_MinMaxDouble(pDX, value, field.min, field.max);
+        }
     };
 
     // The page says so, and the focus goes to the field.

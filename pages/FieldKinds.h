@@ -10,16 +10,12 @@ namespace kestrow {
 struct IntField {
     const char* name;
     int id;
-    int min;
-    int max;
-    int initial;
+    int min, max, initial;
 };
 struct NumberField {
     const char* name;
     int id;
-    double min;
-    double max;
-    double initial;
+    double min, max, initial;
 };
 
 // Evaluated as an expression, then accepted from lowerBound to 65535.
@@ -41,8 +37,7 @@ struct CheckField {
 // checked one, 0 for U; none checked reads as -1, which means V.
 struct AxisField {
     const char* name;
-    int uId;
-    int vId;
+    int uId, vId;
     int initial;
 };
 inline char AxisOf(int applyTo) {

@@ -5,7 +5,7 @@
 #include "pages/PageForm.h"
 #include "res/resource.h"
 
-#include <span>
+#include <array>
 #include <string>
 
 // The Floor Scale page: per-axis scales that make a number of texture repeats
@@ -59,9 +59,8 @@ template <class Reporter> void Results(Reporter&& r, const Form& v) {
 
 inline constexpr PageCommand<Form> kCmdFloorScale{
     "Floor Scale", [](const Form& v) { return TexScaleCommand(v.m_dScaleU, v.m_dScaleV); }};
-inline constexpr const PageCommand<Form>* kCommands[] = {&kCmdFloorScale};
-inline std::span<const PageCommand<Form>* const> Commands(const Form&) {
-    return kCommands;
+inline auto Commands(const Form&) {
+    return std::array{&kCmdFloorScale};
 }
 
 } // namespace kestrow::floor_scale

@@ -1,7 +1,6 @@
 #include "pages/FloorScalePage.h"
 
 #include "res/resource.h"
-#include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
 #include <utility>

@@ -3,9 +3,8 @@
 #include "pages/CalcPage.h"
 #include "pages/FloorScaleForm.h"
 
-// Tab 2: per-axis scales that make a number of texture repeats span a face of
-// given extent. The fields are the members of its description's Form; the
-// published command is the page's only output.
+// Tab 2: the Floor Scale page on the dialog layer. Its fields are the members of
+// its description's Form; the published command is its only output.
 class CFloorScalePage : public CCalcPage, public kestrow::floor_scale::Form {
 public:
     explicit CFloorScalePage(CCommandTarget* pMainDlg);

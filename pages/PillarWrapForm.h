@@ -5,7 +5,7 @@
 #include "pages/PillarWrapCalc.h"
 #include "res/resource.h"
 
-#include <span>
+#include <array>
 #include <string>
 
 // The Pillar Wrap page: circumference, simple pan, best-fit scale, best-fit pan
@@ -91,10 +91,8 @@ inline constexpr PageCommand<Form> kCmdBestScale{
     }};
 inline constexpr PageCommand<Form> kCmdBestPan{
     "Best Pan", [](const Form& v) { return TexPanCommand(AxisOf(v.m_nApplyTo), v.m_nBestPan); }};
-inline constexpr const PageCommand<Form>* kCommands[] = {&kCmdSimplePan, &kCmdBestScale,
-                                                         &kCmdBestPan};
-inline std::span<const PageCommand<Form>* const> Commands(const Form&) {
-    return kCommands;
+inline auto Commands(const Form&) {
+    return std::array{&kCmdSimplePan, &kCmdBestScale, &kCmdBestPan};
 }
 
 } // namespace kestrow::pillar_wrap

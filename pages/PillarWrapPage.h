@@ -3,9 +3,8 @@
 #include "pages/CalcPage.h"
 #include "pages/PillarWrapForm.h"
 
-// Tab 0, shown at start: circumference, simple pan, best-fit scale, best-fit pan
-// and fractional error of a pillar built as a regular prism. The fields and
-// results are the members of its description's Form.
+// Tab 0, shown at start: the Pillar Wrap page on the dialog layer. Its fields
+// and results are the members of its description's Form.
 class CPillarWrapPage : public CCalcPage, public kestrow::pillar_wrap::Form {
 public:
     explicit CPillarWrapPage(CCommandTarget* pMainDlg);

@@ -5,7 +5,7 @@
 #include "pages/TextureSkewCalc.h"
 #include "res/resource.h"
 
-#include <span>
+#include <array>
 #include <string>
 
 // The Texture Skew page: the terms of the scale command that slant a texture
@@ -106,9 +106,8 @@ inline constexpr PageCommand<Form> kCmdTextureSkew{"Texture Skew", [](const Form
                                                            return VertSkewCommand(v.m_dVV, v.m_dVU);
                                                        return std::string();
                                                    }};
-inline constexpr const PageCommand<Form>* kCommands[] = {&kCmdTextureSkew};
-inline std::span<const PageCommand<Form>* const> Commands(const Form&) {
-    return kCommands;
+inline auto Commands(const Form&) {
+    return std::array{&kCmdTextureSkew};
 }
 
 } // namespace kestrow::texture_skew

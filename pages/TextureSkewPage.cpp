@@ -1,7 +1,6 @@
 #include "pages/TextureSkewPage.h"
 
 #include "res/resource.h"
-#include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
 using namespace kestrow::texture_skew;

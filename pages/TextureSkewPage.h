@@ -3,9 +3,7 @@
 #include "pages/CalcPage.h"
 #include "pages/TextureSkewForm.h"
 
-// Tab 3: the terms of the scale command that slant a texture along a sloped
-// edge, from a horizontal and a vertical group that are switched on and off by
-// their check boxes; at least one group stays on. The fields and results are
+// Tab 3: the Texture Skew page on the dialog layer. Its fields and results are
 // the members of its description's Form.
 class CTextureSkewPage : public CCalcPage, public kestrow::texture_skew::Form {
 public:

@@ -55,20 +55,11 @@ bool IsDown(int virtualKey) {
 }
 
 bool RouteTabSwitchKey(const MSG& msg, HWND modalDialog) {
-    DialogKey key;
-    switch (msg.wParam) {
-    case VK_TAB:
-        key = DialogKey::Tab;
-        break;
-    case VK_NEXT:
-        key = DialogKey::PageDown;
-        break;
-    case VK_PRIOR:
-        key = DialogKey::PageUp;
-        break;
-    default:
+    if (msg.wParam != VK_TAB && msg.wParam != VK_NEXT && msg.wParam != VK_PRIOR)
         return false;
-    }
+    const DialogKey key = msg.wParam == VK_TAB    ? DialogKey::Tab
+                          : msg.wParam == VK_NEXT ? DialogKey::PageDown
+                                                  : DialogKey::PageUp;
     const int step = TabSwitchStep(key, {IsDown(VK_CONTROL), IsDown(VK_SHIFT), IsDown(VK_MENU)});
     CDialog* dialog = AttachedDialog(modalDialog);
     return step != 0 && dialog != nullptr && dialog->OnSwitchTabKey(step);
