@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -54,6 +55,12 @@ private:
     HANDLE m_handle = INVALID_HANDLE_VALUE;
 };
 
+// Says why a run could not be made, so that a failing test shows it.
+std::optional<CliOutcome> CouldNot(const char* what) {
+    std::fprintf(stderr, "RunConsoleProgram: could not %s (error %lu)\n", what, GetLastError());
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<CliOutcome> RunConsoleProgram(const std::string& exePath,
@@ -63,7 +70,7 @@ std::optional<CliOutcome> RunConsoleProgram(const std::string& exePath,
     StandardFile out("");
     StandardFile err("");
     if (!in.Open() || !out.Open() || !err.Open())
-        return std::nullopt;
+        return CouldNot("make the files for its standard streams");
     std::string commandLine = "\"" + exePath + "\" " + arguments;
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
@@ -76,7 +83,7 @@ std::optional<CliOutcome> RunConsoleProgram(const std::string& exePath,
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(exePath.c_str(), writable.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
                         nullptr, nullptr, &startup, &process))
-        return std::nullopt;
+        return CouldNot("start it");
     CloseHandle(process.hThread);
     std::optional<CliOutcome> outcome;
     if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count())) ==
@@ -86,6 +93,7 @@ std::optional<CliOutcome> RunConsoleProgram(const std::string& exePath,
         outcome->out = out.Text();
         outcome->err = err.Text();
     } else {
+        CouldNot("see it end in time");
         TerminateProcess(process.hProcess, 1);
         WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count()));
     }
