@@ -53,7 +53,7 @@ std::string JoinedList(const std::vector<std::string>& items, std::string_view l
     return joined;
 }
 
-// --apply's name for a command: "Best Scale" is best-scale.
+// --apply's name for a command: its name in lower case, a hyphen for each blank.
 std::string ApplyName(const std::string& command) {
     std::string name;
     for (char c : command)
