@@ -145,9 +145,11 @@ template <class Form> bool ReadFields(const PageRun& run, Form& form, RunReport&
             rejected = field.name;
         });
     bool reached = false;
-    const auto add = [&](const char* name, Value value) {
+    const auto add = [&](const char* name, auto value) {
         reached = reached || (rejected != nullptr && std::string(name) == rejected);
-        report.inputs.push_back({name, reached ? Value() : std::move(value)});
+        report.inputs.push_back({name, {}});
+        if (!reached)
+            report.inputs.back().value = value;
     };
     Exchange(
         [&](const auto& field, auto& value, auto&... evaluated) {
@@ -166,10 +168,9 @@ template <class Form> void Calculate(Form& form, RunReport& report) {
     ComputeResults(form);
     Results(
         [&](const ResultField& field, auto value, bool computed = true) {
-            const Value result = computed ? Value(value) : Value();
-            report.results.push_back({field.name, result});
+            report.results.push_back({field.name, computed ? Value(value) : Value()});
             if (field.id != 0)
-                report.shown.push_back({field.caption, result});
+                report.shown.push_back({field.caption, report.results.back().value});
         },
         form);
     for (const PageCommand<Form>* command : Commands(form))
