@@ -1,8 +1,8 @@
 #include "app/MainDlg.h"
 
 #include "app/AboutDlg.h"
-#include "app/EditorDelivery.h"
 #include "app/RemoteDlg.h"
+#include "link/EditorDelivery.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
 #include "pages/PillarWrapPage.h"

@@ -1,5 +1,5 @@
 #include "app/ToolApp.h"
-#include "app/Win32Desktop.h"
+#include "link/Win32Desktop.h"
 #include "ui/WindowHost.h"
 #include "ui/win32/Win32Host.h"
 

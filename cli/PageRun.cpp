@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/EditorDelivery.h"
 #include "cli/PageCommand.h"
+#include "link/EditorDelivery.h"
 #include "ui/FieldMessages.h"
 #include "ui/NumberText.h"
 

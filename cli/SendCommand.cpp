@@ -6,10 +6,10 @@
 #include <variant>
 #include <vector>
 
-#include "app/EditorDelivery.h"
 #include "cli/OptionParser.h"
 #include "cli/RunReport.h"
 #include "cli/Subcommands.h"
+#include "link/EditorDelivery.h"
 
 namespace kestrow::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Desktop.h"
+#include "link/Desktop.h"
 
 namespace kestrow::cli {
 

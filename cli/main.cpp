@@ -1,7 +1,7 @@
 #include "cli/Subcommands.h"
 
 #ifdef _WIN32
-#include "app/Win32Desktop.h"
+#include "link/Win32Desktop.h"
 #endif
 
 #include <iostream>

@@ -1,6 +1,6 @@
 // Sending a command and waiting until the editor has taken it, on an in-memory
 // desktop whose clock moves only while delivery pauses or waits for an answer.
-#include "app/EditorDelivery.h"
+#include "link/EditorDelivery.h"
 #include "tests/support/MemoryDesktop.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "WalkPlan.h"
 
-#include "app/EditorDelivery.h"
 #include "app/MainDlg.h"
+#include "link/EditorDelivery.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
 #include "pages/PillarWrapPage.h"

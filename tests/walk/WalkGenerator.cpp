@@ -1,6 +1,6 @@
 #include "WalkGenerator.h"
 
-#include "app/EditorDelivery.h"
+#include "link/EditorDelivery.h"
 #include "res/resource.h"
 #include "ui/WindowHost.h"
 

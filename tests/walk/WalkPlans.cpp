@@ -1,8 +1,8 @@
 #include "WalkPlan.h"
 
 #include "app/AboutTexts.h"
-#include "app/EditorDelivery.h"
 #include "app/MainDlg.h"
+#include "link/EditorDelivery.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
 #include "pages/PillarWrapPage.h"

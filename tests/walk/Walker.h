@@ -4,7 +4,7 @@
 #include "WalkOracle.h"
 #include "WalkStep.h"
 
-#include "app/Desktop.h"
+#include "link/Desktop.h"
 #include "ui/WindowHost.h"
 
 #include <array>

@@ -6,7 +6,7 @@
 #include "ClipboardHolder.h"
 #include "DrivenWin32Host.h"
 
-#include "app/Win32Desktop.h"
+#include "link/Win32Desktop.h"
 #include "tests/support/UiDriver.h"
 #include "ui/Dialog.h"
 #include "ui/win32/DialogProc.h"

@@ -1,4 +1,4 @@
-#include "app/EditorDelivery.h"
+#include "link/EditorDelivery.h"
 
 #include <cstdlib>
 

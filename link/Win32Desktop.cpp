@@ -1,4 +1,4 @@
-#include "app/Win32Desktop.h"
+#include "link/Win32Desktop.h"
 
 #include <cstring>
 

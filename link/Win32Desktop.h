@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Desktop.h"
+#include "link/Desktop.h"
 
 #include <windows.h>
 
