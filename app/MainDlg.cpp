@@ -94,8 +94,8 @@ void CMainDlg::PublishCommand(const std::string& command, const std::string& lab
 
 // Apply: the pending command goes to the editor. Finding no command, no editor
 // or no command line stops silently, before the clipboard is touched; a
-// clipboard that another program keeps holding is reported, since then nothing
-// was sent.
+// delivery refused after that (a clipboard that another program keeps holding)
+// is reported, since then nothing was sent.
 void CMainDlg::SendCommandToEditor() {
     SendCommandToEditor(*this);
 }
@@ -109,9 +109,10 @@ void CMainDlg::SendCommandToEditor(CDialog& messageOwner) {
     if (commandLine == 0)
         return;
     m_editCommand.SelectAll();
-    if (kestrow::PasteIntoCommandLine(desktop, commandLine, m_strCommand) ==
-        kestrow::DeliveryResult::ClipboardBusy)
-        messageOwner.ShowMessage(kestrow::kClipboardBusyMessage);
+    const kestrow::DeliveryResult result =
+        kestrow::PasteIntoCommandLine(desktop, commandLine, m_strCommand);
+    if (result != kestrow::DeliveryResult::Delivered)
+        messageOwner.ShowMessage(kestrow::DeliveryFailureMessage(result));
 }
 
 CDialog* CMainDlg::Page(int index) const {

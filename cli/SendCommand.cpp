@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdio>
 #include <istream>
 #include <optional>
 #include <string>
@@ -18,13 +19,15 @@ constexpr std::string_view kUsage = R"(usage: kestrow-cli send [--json] [--] COM
        kestrow-cli send [--json] -
 
 Delivers each COMMAND in turn to the running editor as Apply does: the command
-goes on the clipboard, replaces whatever is typed in the command line of the
-editor's "Unreal Log Window", and Enter executes it. The editor takes each one
-before the next is sent. With '-' the commands are read from standard input, one
-a line. Blank commands are skipped.
-Every command is checked before the first is sent: one that holds a control
-character other than tab is a usage error, and one longer than the editor's
-command line takes is refused; either way nothing is sent.
+goes on the clipboard, Escape clears whatever is typed in the command line of
+the editor's "Unreal Log Window", the command is pasted there, and Enter
+executes it. The editor takes each one before the next is sent. With '-' the
+commands are read from standard input, one a line. Blank commands are skipped.
+The editor's command line takes at most 254 characters, printable ASCII only
+(32 to 126). Every command is checked before the first is sent: one that holds
+any other character (a tab, a control or non-ASCII character) is a usage error,
+and one longer than the command line takes is refused; either way nothing is
+sent.
 Exit status: 0 every command delivered; 1 a command was too long (nothing was
 sent) or a delivery failed (stderr names the line: the lines before it were
 delivered, none after it was sent); 2 a usage error, or a build that cannot
@@ -93,23 +96,63 @@ std::vector<std::string> ReadLines(std::istream& in) {
     return lines;
 }
 
-// A control character can reach the editor neither whole through the clipboard
-// (NUL ends the text there) nor as typed text: the usage error that names it.
-std::optional<std::string> ControlCharacterError(std::size_t line, std::string_view command) {
+std::string Hex(unsigned char byte) {
+    const char digits[] = {"0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 0xF], '\0'};
+    return std::string("0x") + digits;
+}
+
+// The length of the UTF-8 character that starts the text, 0 when it starts none.
+std::size_t Utf8Length(std::string_view text, char32_t& code) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || text.size() < length)
+        return 0;
+    code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (byte(i) & 0x3F);
+    }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool valid =
+        code >= kShortest[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    return valid ? length : 0;
+}
+
+// A control character by its ASCII name, text beyond ASCII by its character
+// where it is UTF-8, else by its byte.
+std::string CharacterName(std::string_view text) {
     constexpr const char* kNames[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL",
-                                      "BS",  "HT",  "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
+                                      "BS",  "TAB", "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
                                       "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB",
                                       "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
-    for (const char c : command) {
-        const auto code = static_cast<unsigned char>(c);
-        if ((code >= 0x20 && code != 0x7F) || c == '\t')
-            continue;
-        const char hex[] = {"0123456789ABCDEF"[code >> 4], "0123456789ABCDEF"[code & 0xF], '\0'};
-        return "line " + std::to_string(line) + " holds the control character " +
-               (code == 0x7F ? "DEL" : kNames[code]) + " (0x" + hex +
-               "): a command may hold no control character but tab";
-    }
-    return std::nullopt;
+    const auto first = static_cast<unsigned char>(text.front());
+    if (first < 0x20 || first == 0x7F)
+        return std::string("the control character ") + (first == 0x7F ? "DEL" : kNames[first]) +
+               " (" + Hex(first) + ")";
+    char32_t code = 0;
+    const std::size_t length = Utf8Length(text, code);
+    if (length == 0)
+        return "the byte " + Hex(first);
+    char number[16];
+    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(code));
+    std::string bytes;
+    for (std::size_t i = 0; i < length; ++i)
+        bytes += (i == 0 ? "" : " ") + Hex(static_cast<unsigned char>(text[i]));
+    return "the character " + std::string(number) + " (" + bytes + ")";
+}
+
+// The editor's command line would end the command at such a character (and
+// NUL already ends the clipboard's text): the usage error that names it.
+std::optional<std::string> UnprintableError(std::size_t line, std::string_view command) {
+    const std::size_t at = FindUnprintable(command);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    // Every character before it is ASCII, so its byte is its column.
+    return "line " + std::to_string(line) + ", column " + std::to_string(at + 1) + " holds " +
+           CharacterName(command.substr(at)) +
+           ": a command may hold printable ASCII characters only (32 to 126)";
 }
 
 // Sends the commands in turn, each taken by the editor before the next goes,
@@ -125,19 +168,20 @@ int SendAll(Desktop& desktop, const std::vector<std::string>& commands, RunRepor
     };
     if (!std::all_of(commands.begin(), commands.end(), IsBlank)) {
         const WindowRef commandLine = FindEditorCommandLine(desktop);
-        const std::optional<std::size_t> limit =
+        const std::optional<std::size_t> textLimit =
             commandLine == 0 ? std::nullopt : desktop.AskTextLimit(commandLine, kEditorPatience);
-        if (!limit) {
+        if (!textLimit) {
             const auto result =
                 commandLine == 0 ? DeliveryResult::NoEditor : DeliveryResult::NotResponding;
             return stop(result, DeliveryFailureMessage(result));
         }
+        const std::size_t longest = LongestCommand(*textLimit);
         for (std::size_t i = 0; i < commands.size(); ++i) {
-            if (!IsBlank(commands[i]) && commands[i].size() > *limit)
+            if (!IsBlank(commands[i]) && commands[i].size() > longest)
                 return stop(DeliveryResult::TooLong,
                             "Line " + std::to_string(i + 1) + " is " +
                                 std::to_string(commands[i].size()) +
-                                " characters long, longer than the " + std::to_string(*limit) +
+                                " characters long, longer than the " + std::to_string(longest) +
                                 " the editor's command line takes, so nothing was sent.");
         }
     }
@@ -182,7 +226,8 @@ int RunSendCommand(Args args, const CliSession& session) {
     const std::vector<std::string> commands =
         options.fromInput ? ReadLines(session.in) : options.commands;
     for (std::size_t i = 0; i < commands.size(); ++i) {
-        if (const auto error = ControlCharacterError(i + 1, commands[i]))
+        if (const auto error =
+                IsBlank(commands[i]) ? std::nullopt : UnprintableError(i + 1, commands[i]))
             return ReportUsageError(*error, kUsage, session.err);
     }
 

@@ -38,38 +38,16 @@ DeliveryResult DeliverAndWait(Desktop& desktop, const std::string& command) {
     const std::optional<std::size_t> limit = desktop.AskTextLimit(commandLine, kEditorPatience);
     if (!limit)
         return DeliveryResult::NotResponding;
-    // The command line would keep only the start of a longer command, and the
-    // editor would execute that.
-    if (command.size() > *limit)
-        return DeliveryResult::TooLong;
-    if (PasteIntoCommandLine(desktop, commandLine, command) == DeliveryResult::ClipboardBusy)
-        return DeliveryResult::ClipboardBusy;
+    const DeliveryResult pasted =
+        PasteIntoCommandLine(desktop, commandLine, command, LongestCommand(*limit));
+    if (pasted != DeliveryResult::Delivered)
+        return pasted;
     const std::size_t marker = *limit > 1 ? *limit - 1 : *limit + 1;
     desktop.Post(commandLine, EditMessage::SetTextLimit, marker);
     if (!WaitForTextLimit(desktop, commandLine, marker))
         return DeliveryResult::NotTaken;
     desktop.SetTextLimit(commandLine, *limit, kEditorPatience);
     return DeliveryResult::Delivered;
-}
-
-std::string DeliveryFailureMessage(DeliveryResult result) {
-    const std::string patience = std::to_string(kEditorPatience.count()) + " seconds";
-    switch (result) {
-    case DeliveryResult::Delivered:
-        break;
-    case DeliveryResult::NoEditor:
-        return "No window titled \"Unreal Log Window\" with a command line was found, so "
-               "nothing was sent.";
-    case DeliveryResult::NotResponding:
-        return "The editor did not answer within " + patience + ", so nothing was sent.";
-    case DeliveryResult::TooLong:
-        return "The command is longer than the editor's command line takes, so nothing was sent.";
-    case DeliveryResult::ClipboardBusy:
-        return kClipboardBusyMessage;
-    case DeliveryResult::NotTaken:
-        return "The command was sent, but the editor did not take it within " + patience + ".";
-    }
-    return {};
 }
 
 } // namespace kestrow

@@ -13,6 +13,7 @@ using WindowRef = std::uintptr_t;
 
 // What delivery asks of an edit control in another program.
 enum class EditMessage {
+    Escape, // the Escape key's character
     SelectAll,
     Paste,
     Enter,        // the Enter key's character

@@ -6,7 +6,8 @@ namespace kestrow {
 
 namespace {
 
-constexpr LPARAM kEnterKeyData = 0x001C0000; // repeat 0, scan code 0x1C
+constexpr LPARAM kEnterKeyData = 0x001C0000;  // repeat 0, scan code 0x1C
+constexpr LPARAM kEscapeKeyData = 0x00010000; // repeat 0, scan code 0x01
 
 HWND HandleOf(WindowRef window) {
     return reinterpret_cast<HWND>(window);
@@ -46,6 +47,9 @@ WindowRef Win32Desktop::FirstChild(WindowRef parent) {
 
 void Win32Desktop::Post(WindowRef target, EditMessage message, std::size_t textLimit) {
     switch (message) {
+    case EditMessage::Escape:
+        PostMessageA(HandleOf(target), WM_CHAR, 0x1B, kEscapeKeyData);
+        break;
     case EditMessage::SelectAll:
         PostMessageA(HandleOf(target), EM_SETSEL, 0, -1);
         break;

@@ -1,6 +1,7 @@
 // send and --apply, with the editor on an in-memory desktop: what reaches it, in
 // which order, and what the run says when a delivery fails.
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,10 @@ TEST(SendCommand, StopsAtTheFirstFailureAndNamesItsLine) {
     };
     for (const Case& c : {
              Case{State::ClipboardHeld, kClipboardBusy, {"A 1"}},
+             // Posted, but never taken: the editor executes nothing more.
              Case{State::Busy,
                   "The command was sent, but the editor did not take it within 60 seconds.",
-                  {"A 1", "B 2"}},
+                  {"A 1"}},
              Case{State::NotAnswering,
                   "The editor did not answer within 60 seconds, so nothing was sent.",
                   {"A 1"}},
@@ -90,14 +92,17 @@ TEST(SendCommand, ReportsAsJson) {
               r.out);
 }
 
-// Every command is checked before the first is sent.
+// Every command is checked before the first is sent. The editor's command line
+// would end a command at a character outside printable ASCII, and the clipboard
+// would end it at NUL.
 TEST(SendCommand, UsageErrorsSendNothing) {
     struct Case {
         std::vector<std::string> args;
         std::string input;
         std::string error;
     };
-    const std::string noControl = ": a command may hold no control character but tab";
+    const std::string printable =
+        ": a command may hold printable ASCII characters only (32 to 126)";
     for (const Case& c : {
              Case{{"send"}, "", "send takes the commands, or - to read them from standard input"},
              Case{{"send", "--json", "--"},
@@ -107,16 +112,30 @@ TEST(SendCommand, UsageErrorsSendNothing) {
              Case{{"send", "POLY A", "POLY B\nPOLY C"},
                   "",
                   "a command holds a line break: give each as its own argument"},
-             // The clipboard would carry the text only up to a NUL.
+             Case{{"send", "POLY TEXPAN U=1", "POLY\tTEXPAN U=2"},
+                  "",
+                  "line 2, column 5 holds the control character TAB (0x09)" + printable},
              Case{{"send", "-"},
-                  std::string("POLY\tA\nPOLY TEXPAN\0 U=5\n", 24),
-                  "line 2 holds the control character NUL (0x00)" + noControl},
+                  std::string(" \t\nPOLY TEXPAN\0 U=5\n", 20),
+                  "line 2, column 12 holds the control character NUL (0x00)" + printable},
              Case{{"send", "POLY A", "POLY \x1b[1mB"},
                   "",
-                  "line 2 holds the control character ESC (0x1B)" + noControl},
+                  "line 2, column 6 holds the control character ESC (0x1B)" + printable},
              Case{{"send", "--", "POLY \x7f"},
                   "",
-                  "line 1 holds the control character DEL (0x7F)" + noControl},
+                  "line 1, column 6 holds the control character DEL (0x7F)" + printable},
+             Case{{"send", "-"},
+                  "POLY A\nSET Wall Caf\xC3\xA9 1\n",
+                  "line 2, column 13 holds the character U+00E9 (0xC3 0xA9)" + printable},
+             Case{{"send", "-"},
+                  "\xE2\x80\x9CPOLY A\xE2\x80\x9D\n",
+                  "line 1, column 1 holds the character U+201C (0xE2 0x80 0x9C)" + printable},
+             // Windows-1252 text, or a UTF-8 sequence cut short, is named by its byte.
+             Case{{"send", "SET Wall Caf\xE9 1"},
+                  "",
+                  "line 1, column 13 holds the byte 0xE9" + printable},
+             Case{
+                 {"send", "-"}, "POLY \xC3(\n", "line 1, column 6 holds the byte 0xC3" + printable},
          }) {
         FakeEditor editor;
         const CliResult r = RunCliCapturing(c.args, c.input, &editor);
@@ -126,6 +145,62 @@ TEST(SendCommand, UsageErrorsSendNothing) {
         EXPECT_EQ(0, editor.LookUps()) << c.error;
     }
 }
+
+class SendToEitherKind : public ::testing::TestWithParam<uitest::CommandLineKind> {};
+
+// Whatever the mapper left typed in the editor's command line, the editor
+// executes exactly each command.
+TEST_P(SendToEitherKind, TheEditorExecutesExactlyTheCommandsWhateverWasLeftTyped) {
+    FakeEditor editor({}, GetParam());
+    editor.TypeInto(editor.CommandLine(), "leftover");
+    const CliResult args = RunCliCapturing({"send", "POLY TEXPAN U=9", "POLY A"}, "", &editor);
+    EXPECT_EQ(0, args.status);
+    editor.TypeInto(editor.CommandLine(), "TEXALIGN");
+    const CliResult input = RunCliCapturing({"send", "-"}, "POLY B\nPOLY C\n", &editor);
+    EXPECT_EQ(0, input.status);
+    EXPECT_EQ((Lines{"POLY TEXPAN U=9", "POLY A", "POLY B", "POLY C"}), editor.Sent());
+    EXPECT_EQ("", editor.Typed(editor.CommandLine()));
+}
+
+// The editor's command line takes 254 characters after its prompt, or fewer
+// where its edit control's own limit is lower: a longer line would be executed
+// cut short, so none is sent.
+TEST_P(SendToEitherKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
+    const auto line = [](std::size_t length) {
+        std::string text = "POLY TEXPAN U=1 ";
+        return text.append(length - text.size(), 'x');
+    };
+    struct Case {
+        std::size_t textLimit; // 0: as the command line answers
+        std::size_t length;
+        int status;
+        std::string err;
+    };
+    for (const Case& c : {
+             Case{0, 254, 0, ""},
+             Case{0, 255, 1,
+                  "Line 2 is 255 characters long, longer than the 254 the editor's command line "
+                  "takes, so nothing was sent.\n"},
+             Case{100, 100, 0, ""},
+             Case{100, 101, 1,
+                  "Line 2 is 101 characters long, longer than the 100 the editor's command line "
+                  "takes, so nothing was sent.\n"},
+         }) {
+        FakeEditor editor({}, GetParam());
+        if (c.textLimit != 0)
+            editor.SetTextLimit(editor.CommandLine(), c.textLimit, std::chrono::milliseconds{0});
+        const CliResult r =
+            RunCliCapturing({"send", "-"}, "POLY A\n" + line(c.length) + "\n", &editor);
+        EXPECT_EQ(c.status, r.status) << c.length;
+        EXPECT_EQ(c.err, r.err);
+        EXPECT_EQ(c.status == 0 ? (Lines{"POLY A", line(c.length)}) : Lines{}, editor.Sent());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothKinds, SendToEitherKind,
+                         ::testing::Values(uitest::CommandLineKind::PlainEdit,
+                                           uitest::CommandLineKind::EditorLike),
+                         [](const auto& test) { return uitest::KindName(test.param); });
 
 // A build without a window system says so before it prints or reads anything.
 TEST(SendCommand, WithoutAnEditorToReachSaysItNeedsTheWindowsBuild) {
@@ -156,20 +231,25 @@ void PrintTo(const ApplyCase& c, std::ostream* os) {
 
 class ApplyOption : public ::testing::TestWithParam<ApplyCase> {};
 
-// The page prints as it would without --apply, then its command goes to the editor.
+// The page prints as it would without --apply, then the editor executes exactly
+// its command, whatever was left typed in either kind of command line.
 TEST_P(ApplyOption, PrintsThenDeliversThePagesCommand) {
     const ApplyCase& c = GetParam();
-    FakeEditor editor;
     std::vector<std::string> plain;
     for (const std::string& arg : c.args) {
         if (!arg.starts_with("--apply"))
             plain.push_back(arg);
     }
-    const CliResult r = RunCliCapturing(c.args, "", &editor);
-    EXPECT_EQ(0, r.status);
-    EXPECT_EQ(RunCliCapturing(plain).out, r.out);
-    EXPECT_EQ("", r.err);
-    EXPECT_EQ(Lines{c.sent}, editor.Sent());
+    for (const auto kind :
+         {uitest::CommandLineKind::PlainEdit, uitest::CommandLineKind::EditorLike}) {
+        FakeEditor editor({}, kind);
+        editor.TypeInto(editor.CommandLine(), "abc");
+        const CliResult r = RunCliCapturing(c.args, "", &editor);
+        EXPECT_EQ(0, r.status);
+        EXPECT_EQ(RunCliCapturing(plain).out, r.out);
+        EXPECT_EQ("", r.err);
+        EXPECT_EQ(Lines{c.sent}, editor.Sent()) << uitest::KindName(kind);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

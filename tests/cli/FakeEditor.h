@@ -7,19 +7,22 @@
 
 namespace kestrow::testing {
 
-// The editor on an in-memory desktop: its log window and command line, in the
-// state a script gives for each look-up of the log window in turn (ready once
-// the script runs out). Records each command put before the command line with
-// its Enter.
+// The editor on an in-memory desktop: its log window and a command line of the
+// given kind, in the state a script gives for each look-up of the log window in
+// turn (ready once the script runs out).
 class FakeEditor final : public MemoryDesktop {
 public:
     enum class State { Ready, Closed, ClipboardHeld, NotAnswering, Busy };
 
-    explicit FakeEditor(std::vector<State> script = {}) : script_(std::move(script)) {
-        commandLine_ = AddChildWindow(AddTopLevelWindow("Unreal Log Window"));
+    explicit FakeEditor(std::vector<State> script = {},
+                        uitest::CommandLineKind kind = uitest::CommandLineKind::PlainEdit)
+        : script_(std::move(script)) {
+        commandLine_ = AddCommandLine(AddTopLevelWindow("Unreal Log Window"), kind);
     }
 
-    const std::vector<std::string>& Sent() const { return sent_; }
+    // What the editor executed.
+    std::vector<std::string> Sent() { return Executed(commandLine_); }
+    WindowRef CommandLine() const { return commandLine_; }
     int LookUps() const { return lookUps_; }
 
     // Every delivery, and send's check before it, starts by looking for the log
@@ -29,12 +32,6 @@ public:
             Enter(script_[static_cast<std::size_t>(lookUps_)]);
         ++lookUps_;
         return MemoryDesktop::FindTopLevelWindow(title);
-    }
-
-    void Post(WindowRef target, EditMessage message, std::size_t textLimit) override {
-        if (message == EditMessage::Enter)
-            sent_.push_back(Clipboard());
-        MemoryDesktop::Post(target, message, textLimit);
     }
 
 private:
@@ -59,7 +56,6 @@ private:
 
     std::vector<State> script_;
     WindowRef commandLine_ = 0;
-    std::vector<std::string> sent_;
     int lookUps_ = 0;
 };
 

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace kestrow {
 namespace {
@@ -18,8 +20,8 @@ constexpr unsigned kEmSetLimitText = 0x00C5;
 
 // The editor's log window with its command line, and text the user copied earlier.
 struct EditorDesktop {
-    EditorDesktop() {
-        commandLine = desktop.AddChildWindow(desktop.AddTopLevelWindow("Unreal Log Window"));
+    explicit EditorDesktop(uitest::CommandLineKind kind = uitest::CommandLineKind::PlainEdit) {
+        commandLine = desktop.AddCommandLine(desktop.AddTopLevelWindow("Unreal Log Window"), kind);
         desktop.SetClipboard(kEarlierClipboard);
     }
 
@@ -61,11 +63,14 @@ TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
         EXPECT_EQ(editor.desktop.Now(), c.waited);
         EXPECT_EQ(editor.desktop.Clipboard(), c.command);
         const auto& posted = editor.desktop.PostedMessages();
-        ASSERT_EQ(posted.size(), 4u); // select all, paste, Enter, the marker
-        EXPECT_EQ(posted[3].target, editor.commandLine);
-        EXPECT_EQ(posted[3].message, kEmSetLimitText);
-        EXPECT_EQ(posted[3].wParam, c.marker);
+        ASSERT_EQ(posted.size(), 5u); // Escape, select all, paste, Enter, the marker
+        EXPECT_EQ(posted[4].target, editor.commandLine);
+        EXPECT_EQ(posted[4].message, kEmSetLimitText);
+        EXPECT_EQ(posted[4].wParam, c.marker);
         EXPECT_EQ(editor.desktop.TextLimit(editor.commandLine), c.limitAfter);
+        const bool taken = c.result == DeliveryResult::Delivered;
+        EXPECT_EQ(editor.desktop.Executed(editor.commandLine),
+                  taken ? std::vector<std::string>{c.command} : std::vector<std::string>{});
     }
 }
 
@@ -75,6 +80,7 @@ TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
         std::function<void(EditorDesktop&)> arrange;
         DeliveryResult result;
         milliseconds waited;
+        std::string command = kCommand;
     };
     const Case cases[] = {
         {"no editor", [](EditorDesktop& e) { e.desktop.RemoveOutsideWindows(); },
@@ -97,13 +103,18 @@ TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
                                     milliseconds{0});
          },
          DeliveryResult::TooLong, milliseconds{0}},
+        // The editor's display answers the limit of the whole log, not of its
+        // command line, which would cut this one short.
+        {"a command longer than the editor's command line takes",
+         [](EditorDesktop& e) { e = EditorDesktop(uitest::CommandLineKind::EditorLike); },
+         DeliveryResult::TooLong, milliseconds{0}, std::string(255, 'x')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EditorDesktop editor;
         c.arrange(editor);
 
-        EXPECT_EQ(DeliverAndWait(editor.desktop, kCommand), c.result);
+        EXPECT_EQ(DeliverAndWait(editor.desktop, c.command), c.result);
 
         EXPECT_EQ(editor.desktop.Now(), c.waited);
         EXPECT_EQ(editor.desktop.Clipboard(), kEarlierClipboard);

@@ -1,17 +1,19 @@
 // A stand-in for the level editor's log window: a top-level window titled
-// "Unreal Log Window" whose first child is a command line. The edit's own paste
-// inserts the clipboard text; Enter executes the line, which here means writing it
-// to the log file named on the command line and clearing the edit. Pastes or
-// characters that reach any other child are logged too, so that tests see them.
+// "Unreal Log Window" whose first child is a command line, of one of two kinds.
+// The plain one is an edit box followed by other children; Enter executes its
+// text. The editor-like one is the only child, the read-only log display with
+// its typing buffer, as the editor builds it. Each executed command is written
+// to the log file named on the command line. Pastes or characters that reach any
+// other child are logged too, so that tests see them.
 //
-// Usage: StandInEditor.exe LOG_FILE [--no-children]
+// Usage: StandInEditor.exe LOG_FILE [--no-children | --like-the-editor]
 
 #include "StandInEditorProtocol.h"
+#include "tests/support/win32/CommandLineWindow.h"
 
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -35,51 +37,43 @@ void AppendToLog(const std::string& line) {
     std::fclose(log);
 }
 
-WNDPROC OriginalProc(HWND window) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-LRESULT CALLBACK CommandLineProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CHAR && wParam == '\r') {
-        const std::string line = TextOf(window);
-        AppendToLog(line);
-        SendMessageA(g_history, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-        SetWindowTextA(window, "");
-        return 0;
-    }
-    return CallWindowProcA(OriginalProc(window), window, message, wParam, lParam);
-}
-
 LRESULT CALLBACK BystanderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PASTE || message == WM_CHAR)
         AppendToLog(kStrayPrefix + std::to_string(GetDlgCtrlID(window)) +
                     (message == WM_PASTE ? ": WM_PASTE" : ": WM_CHAR"));
-    return CallWindowProcA(OriginalProc(window), window, message, wParam, lParam);
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return CallWindowProcA(original, window, message, wParam, lParam);
 }
 
-HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, int id, int y,
-                 int height, WNDPROC proc) {
+HWND CreateBystander(HWND parent, const char* className, const char* text, DWORD style, int id,
+                     int y, int height) {
     HWND child = CreateWindowExA(
         WS_EX_CLIENTEDGE, className, text, WS_CHILD | WS_VISIBLE | style, 8, y, 456, height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(child, GWLP_USERDATA, GetWindowLongPtrA(child, GWLP_WNDPROC));
-    SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BystanderProc));
     return child;
 }
 
-void CreateChildren(HWND window) {
-    CreateChild(window, "Edit", "", ES_AUTOHSCROLL, kCommandLineId, 236, 24, CommandLineProc);
-    CreateChild(window, "Edit", kNotesText, ES_AUTOHSCROLL, kNotesId, 8, 24, BystanderProc);
-    g_history = CreateChild(window, "ListBox", "", WS_VSCROLL | LBS_NOINTEGRALHEIGHT, kHistoryId,
-                            40, 160, BystanderProc);
-    CreateChild(window, "Static", kCaptionText, 0, kCaptionId, 208, 20, BystanderProc);
+void CreatePlainChildren(HWND window) {
+    uitest::CreateCommandLineWindow(window, uitest::CommandLineKind::PlainEdit, kCommandLineId,
+                                    RECT{8, 236, 464, 260}, [](HWND, const std::string& command) {
+                                        AppendToLog(command);
+                                        SendMessageA(g_history, LB_ADDSTRING, 0,
+                                                     reinterpret_cast<LPARAM>(command.c_str()));
+                                    });
+    CreateBystander(window, "Edit", kNotesText, ES_AUTOHSCROLL, kNotesId, 8, 24);
+    g_history = CreateBystander(window, "ListBox", "", WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                                kHistoryId, 40, 160);
+    CreateBystander(window, "Static", kCaptionText, 0, kCaptionId, 208, 20);
+}
+
+void CreateEditorDisplay(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    uitest::CreateCommandLineWindow(window, uitest::CommandLineKind::EditorLike, kCommandLineId,
+                                    client,
+                                    [](HWND, const std::string& command) { AppendToLog(command); });
 }
 
 LRESULT CALLBACK LogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -103,7 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (__argc < 2)
         return 2;
     g_logPath = __argv[1];
-    const bool withChildren = !(__argc > 2 && std::strcmp(__argv[2], kNoChildrenOption) == 0);
+    const char* option = __argc > 2 ? __argv[2] : "";
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = LogWindowProc;
@@ -118,8 +112,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                         0, 480, 310, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return 1;
-    if (withChildren)
-        CreateChildren(window);
+    if (std::strcmp(option, kLikeTheEditorOption) == 0)
+        CreateEditorDisplay(window);
+    else if (std::strcmp(option, kNoChildrenOption) != 0)
+        CreatePlainChildren(window);
     ShowWindow(window, SW_SHOWNOACTIVATE);
 
     MSG message;

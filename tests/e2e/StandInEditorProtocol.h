@@ -7,9 +7,11 @@ namespace e2e::standin {
 
 inline constexpr const char* kLogWindowTitle = "Unreal Log Window";
 inline constexpr const char* kNoChildrenOption = "--no-children";
+inline constexpr const char* kLikeTheEditorOption = "--like-the-editor";
 
-// Children in creation order, which is also their child order: the command line
-// comes first, as in the editor.
+// The plain kind's children in creation order, which is also their child order:
+// the command line comes first, as in the editor. The editor-like kind has the
+// command line alone, as the editor has.
 inline constexpr int kCommandLineId = 1;
 inline constexpr int kNotesId = 2;
 inline constexpr int kHistoryId = 3;

@@ -73,6 +73,19 @@ public:
     kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) override {
         return m_desktop->AddChildWindow(parent);
     }
+    kestrow::WindowRef AddCommandLine(kestrow::WindowRef parent,
+                                      uitest::CommandLineKind kind) override {
+        return m_desktop->AddCommandLine(parent, kind);
+    }
+    void TypeInto(kestrow::WindowRef commandLine, const std::string& text) override {
+        m_desktop->TypeInto(commandLine, text);
+    }
+    std::vector<std::string> Executed(kestrow::WindowRef commandLine) override {
+        return m_desktop->Executed(commandLine);
+    }
+    std::string Typed(kestrow::WindowRef commandLine) override {
+        return m_desktop->Typed(commandLine);
+    }
     void RemoveOutsideWindows() override { m_desktop->RemoveOutsideWindows(); }
     std::vector<uitest::PostedMessage> PostedMessages() override {
         return m_desktop->PostedMessages();

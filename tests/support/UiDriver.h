@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/Desktop.h"
+#include "tests/support/EditorCommandLine.h"
 #include "ui/WindowHost.h"
 
 #include <cstdint>
@@ -95,6 +96,13 @@ public:
     // and the messages posted to them. They last until removed.
     virtual kestrow::WindowRef AddTopLevelWindow(const std::string& title) = 0;
     virtual kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) = 0;
+    // A child that is a command line of that kind; what the mapper types into it;
+    // and, once it has taken what was posted to it, what it executed and what is
+    // left typed in it.
+    virtual kestrow::WindowRef AddCommandLine(kestrow::WindowRef parent, CommandLineKind kind) = 0;
+    virtual void TypeInto(kestrow::WindowRef commandLine, const std::string& text) = 0;
+    virtual std::vector<std::string> Executed(kestrow::WindowRef commandLine) = 0;
+    virtual std::string Typed(kestrow::WindowRef commandLine) = 0;
     virtual void RemoveOutsideWindows() = 0;
     // Takes what was posted to them first, as the other program would.
     virtual std::vector<PostedMessage> PostedMessages() = 0;

@@ -3,6 +3,7 @@
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -17,16 +18,17 @@ constexpr unsigned kWmChar = 0x0102;
 
 class EditorLinkTest : public UiTest {
 protected:
-    // Select all, paste, Enter: the three messages of one delivery, in order.
+    // Escape, select all, paste, Enter: the four messages of one delivery, in order.
     void ExpectOneDelivery(std::size_t at, kestrow::WindowRef target) {
         const auto posted = driver.PostedMessages();
-        ASSERT_GE(posted.size(), at + 3);
+        ASSERT_GE(posted.size(), at + 4);
         const uitest::PostedMessage expected[] = {
+            {target, kWmChar, 27, 0x00010000},
             {target, kEmSetSel, 0, -1},
             {target, kWmPaste, 0, 0},
             {target, kWmChar, 13, 0x001C0000},
         };
-        for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
             EXPECT_EQ(posted[at + i].target, expected[i].target);
             EXPECT_EQ(posted[at + i].message, expected[i].message);
@@ -46,12 +48,12 @@ TEST_F(EditorLinkTest, ApplyPastesIntoTheFirstChildAndPressesEnter) {
         driver.Click(dlg, IDC_MAIN_APPLY);
         EXPECT_EQ(driver.Clipboard(), kBevelDefaults);
         EXPECT_TRUE(driver.IsTextSelected(dlg, IDC_MAIN_COMMAND));
-        ASSERT_EQ(driver.PostedMessages().size(), 3u);
+        ASSERT_EQ(driver.PostedMessages().size(), 4u);
         ExpectOneDelivery(0, commandLine);
 
         driver.Click(dlg, IDC_MAIN_APPLY);
-        ASSERT_EQ(driver.PostedMessages().size(), 6u);
-        ExpectOneDelivery(3, commandLine);
+        ASSERT_EQ(driver.PostedMessages().size(), 8u);
+        ExpectOneDelivery(4, commandLine);
         EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
         EXPECT_TRUE(driver.MessageBoxes().empty());
     });
@@ -126,5 +128,38 @@ TEST_F(EditorLinkTest, AClipboardKeptElsewhereIsReported) {
         ExpectOneDelivery(0, commandLine);
     });
 }
+
+class EditorLinkOnEitherKind : public UiTest,
+                               public ::testing::WithParamInterface<uitest::CommandLineKind> {};
+
+// The editor's own command line adds a paste to what is typed there: whatever
+// the mapper left, Apply and the remote window's Apply make the editor execute
+// exactly the pending command.
+TEST_P(EditorLinkOnEitherKind, TheEditorExecutesExactlyThePendingCommand) {
+    kestrow::WindowRef commandLine =
+        driver.AddCommandLine(driver.AddTopLevelWindow("Unreal Log Window"), GetParam());
+    RunMainWindow([&](CMainDlg& dlg) {
+        PublishBevelDefaults(dlg);
+        driver.TypeInto(commandLine, "abc");
+        driver.Click(dlg, IDC_MAIN_APPLY);
+        EXPECT_EQ(driver.Executed(commandLine), std::vector<std::string>{kBevelDefaults});
+
+        driver.OnNextModal([&](CDialog& remote) {
+            driver.TypeInto(commandLine, "TEXALIGN");
+            driver.Click(remote, IDC_REMOTE_APPLY);
+        });
+        driver.Click(dlg, IDC_MAIN_REMOTE);
+
+        EXPECT_EQ(driver.Executed(commandLine),
+                  (std::vector<std::string>{kBevelDefaults, kBevelDefaults}));
+        EXPECT_EQ(driver.Typed(commandLine), "");
+        EXPECT_TRUE(driver.MessageBoxes().empty());
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(BothKinds, EditorLinkOnEitherKind,
+                         ::testing::Values(uitest::CommandLineKind::PlainEdit,
+                                           uitest::CommandLineKind::EditorLike),
+                         [](const auto& test) { return uitest::KindName(test.param); });
 
 } // namespace

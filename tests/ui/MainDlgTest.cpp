@@ -164,13 +164,14 @@ TEST_F(MainDlgTest, EnterOrEscapeOnTheMainWindowEndsTheProgram) {
 }
 
 TEST_F(MainDlgTest, EnterOnAFocusedApplyClicksItInsteadOfEnding) {
-    kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
-    driver.AddChildWindow(log);
+    const kestrow::WindowRef commandLine = driver.AddCommandLine(
+        driver.AddTopLevelWindow("Unreal Log Window"), uitest::CommandLineKind::EditorLike);
     int result = RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
         dlg.Window().FocusItem(IDC_MAIN_APPLY);
         driver.PressKey(ui::DialogKey::Enter);
-        EXPECT_EQ(driver.PostedMessages().size(), 3u);
+        EXPECT_EQ(driver.Executed(commandLine),
+                  std::vector<std::string>{"POLY TEXSCALE UU=1.000000 VV=1.414214"});
         driver.Close(dlg);
     });
     EXPECT_EQ(result, ui::kIdCancel); // ended by the close, not by the Enter

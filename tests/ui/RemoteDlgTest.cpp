@@ -8,7 +8,8 @@ namespace {
 using RemoteDlgTest = UiTest;
 
 TEST_F(RemoteDlgTest, AppliesAgainAndAgainWhileTheCalculatorIsMinimised) {
-    driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
+    const kestrow::WindowRef commandLine = driver.AddCommandLine(
+        driver.AddTopLevelWindow("Unreal Log Window"), uitest::CommandLineKind::EditorLike);
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
         driver.OnNextModal([&](CDialog& remote) {
@@ -18,9 +19,10 @@ TEST_F(RemoteDlgTest, AppliesAgainAndAgainWhileTheCalculatorIsMinimised) {
             EXPECT_EQ(driver.Text(remote, IDC_REMOTE_APPLY), "Bevel Scale");
             for (int press = 0; press < 3; ++press)
                 driver.Click(remote, IDC_REMOTE_APPLY);
-            EXPECT_EQ(driver.PostedMessages().size(), 9u);
+            EXPECT_EQ(driver.Executed(commandLine).size(), 3u);
             driver.PressKey(ui::DialogKey::Enter); // the big button is the default
-            EXPECT_EQ(driver.PostedMessages().size(), 12u);
+            EXPECT_EQ(driver.Executed(commandLine),
+                      std::vector<std::string>(4, "POLY TEXSCALE UU=1.000000 VV=1.414214"));
             driver.Click(remote, ui::kIdCancel); // "Recall Calculator"
         });
         driver.Click(dlg, IDC_MAIN_REMOTE);

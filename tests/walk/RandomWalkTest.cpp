@@ -140,12 +140,12 @@ TEST(RandomWalk, EveryStepKeepsWhatMustAlwaysHold) {
     }
     const walk::WalkCounts& c = walker.Counts();
     std::printf("random walk: seed %llu, %zu steps in %zu sessions (%zu refused), %zu messages, "
-                "%zu fields rejected, %zu commands published, %zu delivered, %zu kept from a "
-                "busy clipboard, %zu pages switched by keys, %zu about boxes, %zu remote windows, "
-                "%d failures\n",
+                "%zu fields rejected, %zu commands published, %zu delivered (%zu over text left "
+                "typed), %zu kept from a busy clipboard, %zu pages switched by keys, %zu about "
+                "boxes, %zu remote windows, %d failures\n",
                 static_cast<unsigned long long>(seed), c.steps, c.sessions, c.refused, c.messages,
-                c.rejectedFields, c.published, c.delivered, c.clipboardBusy, c.tabKeys, c.aboutRuns,
-                c.remoteRuns, ok ? 0 : 1);
+                c.rejectedFields, c.published, c.delivered, c.deliveredOverTyping, c.clipboardBusy,
+                c.tabKeys, c.aboutRuns, c.remoteRuns, ok ? 0 : 1);
     std::fflush(stdout);
     ASSERT_TRUE(ok) << Report(MakeHost<>, walker, seed);
     EXPECT_EQ(c.steps, steps);
@@ -156,6 +156,7 @@ TEST(RandomWalk, EveryStepKeepsWhatMustAlwaysHold) {
         EXPECT_GT(c.rejectedFields, 0u);
         EXPECT_GT(c.published, 0u);
         EXPECT_GT(c.delivered, 0u);
+        EXPECT_GT(c.deliveredOverTyping, 0u);
         EXPECT_GT(c.clipboardBusy, 0u);
         EXPECT_GT(c.tabKeys, 0u);
         EXPECT_GT(c.aboutRuns, 0u);

@@ -16,10 +16,6 @@ namespace walk {
 
 namespace {
 
-constexpr unsigned kWmPaste = 0x0302;
-constexpr unsigned kWmChar = 0x0102;
-constexpr std::intptr_t kEnterKeyData = 0x001C0000; // the Enter key's scan code, repeat 0
-
 std::string Where(Role role, int id) {
     return std::string(RoleName(role)) + " " + std::to_string(id);
 }
@@ -297,8 +293,10 @@ bool Walker::CheckEditorLink(const Plan& plan, const Before& before) {
     const auto& posted = m_host->Desktop().PostedMessages();
     const bool deliver = plan.apply && !before.command.empty() && m_editor == 2;
     const auto paused = m_host->Desktop().Now() - before.clock;
+    std::vector<std::string> executed = before.executed;
     if (!deliver || plan.clipboardBusy) {
-        if (m_host->Clipboard() != before.clipboard || posted.size() != before.posted) {
+        if (m_host->Clipboard() != before.clipboard || posted.size() != before.posted ||
+            ExecutedInEditor() != executed) {
             Fail("editor link", std::string(plan.clipboardBusy ? "Apply on a busy clipboard"
                                             : plan.apply       ? "Apply with nothing to deliver"
                                                                : "a step that is not Apply") +
@@ -317,15 +315,16 @@ bool Walker::CheckEditorLink(const Plan& plan, const Before& before) {
         return true;
     }
     ++m_counts.delivered;
-    const std::size_t n = posted.size();
-    const bool sent = n >= before.posted + 2 && posted[n - 2].target == m_commandLine &&
-                      posted[n - 2].message == kWmPaste && posted[n - 1].target == m_commandLine &&
-                      posted[n - 1].message == kWmChar && posted[n - 1].wParam == 13 &&
-                      posted[n - 1].lParam == kEnterKeyData;
-    if (m_host->Clipboard() != before.command || !sent ||
+    if (!before.typed.empty())
+        ++m_counts.deliveredOverTyping;
+    // Whatever was left typed in the command line, the editor executes exactly
+    // the command, and nothing is left typed after it.
+    executed.push_back(before.command);
+    if (m_host->Clipboard() != before.command || ExecutedInEditor() != executed ||
+        !m_host->Typed(m_commandLine).empty() ||
         !m_host->IsTextSelected(*m_main, IDC_MAIN_COMMAND)) {
-        Fail("editor link", "Apply did not paste " + ShownText(before.command) +
-                                " and press Enter in the editor's command line");
+        Fail("editor link",
+             "Apply did not make the editor execute exactly " + ShownText(before.command));
         return false;
     }
     return true;

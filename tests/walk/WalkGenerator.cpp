@@ -126,7 +126,7 @@ Step StepGenerator::OnMainWindow(const WalkView& view) {
         if (std::find(typed.begin(), typed.end(), view.focusId) != typed.end())
             return {Action::Type, page.role, view.focusId, ValidText(page.role, view.focusId)};
     }
-    switch (Choose(m_rng, {34, 28, 6, 6, 3, 2, 2, 1, 4, 3, 3, 1.5, 0.4})) {
+    switch (Choose(m_rng, {34, 28, 6, 6, 3, 2, 2, 2.5, 4, 3, 3, 1.5, 0.4})) {
     case 0: {
         std::vector<int> ids = TypedFields(page);
         if (Chance(0.05))
@@ -155,7 +155,7 @@ Step StepGenerator::OnMainWindow(const WalkView& view) {
     case 6:
         return {Action::SysCommand, Role::Main, view.mainIconic ? kScRestore : kScMinimize, {}};
     case 7:
-        return {Action::StartEditor, Role::Main, Chance(0.8) ? 1 : 0, {}};
+        return EditorStep();
     case 8:
         return {Action::Key, Role::Main, Chance(0.6) ? kEnter : kEscape, {}};
     case 9:
@@ -200,7 +200,7 @@ Step StepGenerator::OnRemote() {
     case 2:
         return {Action::Key, Role::Remote, Chance(0.5) ? kEnter : kEscape, {}};
     case 3:
-        return {Action::StartEditor, Role::Main, Chance(0.8) ? 1 : 0, {}};
+        return EditorStep();
     case 5:
         return {Action::Key, Role::Remote, TabSwitchKey(), {}};
     case 6:
@@ -208,6 +208,15 @@ Step StepGenerator::OnRemote() {
     default:
         return Anywhere();
     }
+}
+
+// The editor starts with either kind of command line, or the mapper leaves
+// something typed there, up to more than its command line holds.
+Step StepGenerator::EditorStep() {
+    if (Chance(0.6))
+        return {Action::TypeInEditor, Role::Main, 0,
+                Pick(std::vector<std::string>{"abc", "TEXALIGN", Repeat("x", Between(1, 300))})};
+    return {Action::StartEditor, Role::Main, Chance(0.8) ? Between(1, 2) : 0, {}};
 }
 
 int StepGenerator::TabSwitchKey() {

@@ -34,6 +34,7 @@ private:
     Step Anywhere(); // any window and control, often one the user cannot reach
     int TabSwitchKey();
     Step ClipboardStep(); // another program takes or lets go of the clipboard
+    Step EditorStep();    // the editor starts, or the mapper types in its command line
     Step TypeInto(Role role, int id);
 
     std::string ValidText(Role role, int id);

@@ -63,6 +63,8 @@ struct Walker::Before {
     std::string clipboard;
     std::size_t posted = 0;
     std::chrono::milliseconds clock{0};
+    std::vector<std::string> executed; // by the editor's command line
+    std::string typed;                 // left in it
 };
 
 } // namespace walk

@@ -24,6 +24,8 @@ const char* ActionName(Action action) {
         return "Close";
     case Action::StartEditor:
         return "StartEditor";
+    case Action::TypeInEditor:
+        return "TypeInEditor";
     case Action::HoldClipboard:
         return "HoldClipboard";
     case Action::LetGoOfClipboard:
@@ -83,8 +85,11 @@ std::string Comment(const Step& step) {
     case Action::Close:
         return "close button of " + std::string(RoleName(step.role));
     case Action::StartEditor:
-        return step.id != 0 ? "editor starts"
-                            : "editor's log window appears without a command line";
+        return step.id == 0   ? "editor's log window appears without a command line"
+               : step.id == 1 ? "editor starts, a plain edit box for its command line"
+                              : "editor starts";
+    case Action::TypeInEditor:
+        return "type into the editor's command line";
     case Action::HoldClipboard:
         return step.id == kUntilLetGo
                    ? "another program holds the clipboard until it lets go"

@@ -16,7 +16,9 @@ enum class Action {
     Key,              // one of the keys below, to whatever holds the focus
     SysCommand,       // system command `id` to the main window
     Close,            // the caption's close button
-    StartEditor,      // the editor's log window appears; `id` 1: with its command line
+    StartEditor,      // the editor's log window appears; `id` 1: with a plain edit box
+                      // for its command line, 2: with the editor's own, 0: without
+    TypeInEditor,     // the mapper leaves `text` typed in the editor's command line
     HoldClipboard,    // another program opens the clipboard for `id` ms of the
                       // program's pauses, or kUntilLetGo
     LetGoOfClipboard, // and closes it

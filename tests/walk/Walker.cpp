@@ -175,9 +175,13 @@ void Walker::OnModalOpened(CDialog& dialog) {
 }
 
 void Walker::RunStep(const Step& step) {
-    Before before{Text(Role::Main, IDC_MAIN_COMMAND), Text(Role::Main, IDC_MAIN_CMD_LABEL),
-                  m_host->Clipboard(), m_host->Desktop().PostedMessages().size(),
-                  m_host->Desktop().Now()};
+    Before before{Text(Role::Main, IDC_MAIN_COMMAND),
+                  Text(Role::Main, IDC_MAIN_CMD_LABEL),
+                  m_host->Clipboard(),
+                  m_host->Desktop().PostedMessages().size(),
+                  m_host->Desktop().Now(),
+                  ExecutedInEditor(),
+                  m_editor == 2 ? m_host->Typed(m_commandLine) : std::string()};
     m_host->ClearMessageBoxes();
     const Plan plan = PlanStep(step);
     const bool accepted = Execute(step);
@@ -221,9 +225,16 @@ bool Walker::Execute(const Step& step) {
             m_editor = 1;
         }
         if (m_editor == 1 && step.id != 0) {
-            m_commandLine = m_host->AddChildWindow(m_logWindow);
+            m_commandLine = m_host->AddCommandLine(
+                m_logWindow, step.id == 1 ? uitest::CommandLineKind::PlainEdit
+                                          : uitest::CommandLineKind::EditorLike);
             m_editor = 2;
         }
+        return true;
+    case Action::TypeInEditor:
+        if (m_editor != 2)
+            return false;
+        m_host->TypeInto(m_commandLine, step.text);
         return true;
     case Action::HoldClipboard:
         if (step.id == kUntilLetGo) {
@@ -245,6 +256,10 @@ bool Walker::Execute(const Step& step) {
 void Walker::Fail(const std::string& check, const std::string& detail) {
     if (!m_failure)
         m_failure = WalkFailure{m_counts.steps, check, detail};
+}
+
+std::vector<std::string> Walker::ExecutedInEditor() const {
+    return m_editor == 2 ? m_host->Executed(m_commandLine) : std::vector<std::string>{};
 }
 
 CDialog* Walker::PageDialog(int index) const {

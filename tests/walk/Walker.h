@@ -41,8 +41,9 @@ struct WalkCounts {
     std::size_t rejectedFields = 0;
     std::size_t published = 0;
     std::size_t delivered = 0;
-    std::size_t clipboardBusy = 0; // Apply gave up on a clipboard held elsewhere
-    std::size_t tabKeys = 0;       // pages switched by the keyboard
+    std::size_t deliveredOverTyping = 0; // with text left typed in the editor's command line
+    std::size_t clipboardBusy = 0;       // Apply gave up on a clipboard held elsewhere
+    std::size_t tabKeys = 0;             // pages switched by the keyboard
     std::size_t aboutRuns = 0;
     std::size_t remoteRuns = 0;
 };
@@ -109,6 +110,7 @@ private:
     std::optional<Role> RoleOf(const CDialog* dialog) const;
     bool Reachable(Role role) const;
     std::string Text(Role role, int id) const;
+    std::vector<std::string> ExecutedInEditor() const;
     WalkView View() const;
 
     HostFactory m_makeHost;

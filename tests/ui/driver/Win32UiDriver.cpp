@@ -8,6 +8,7 @@
 
 #include "link/Win32Desktop.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/win32/CommandLineWindow.h"
 #include "ui/Dialog.h"
 #include "ui/win32/DialogProc.h"
 #include "ui/win32/ModalLoop.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace uitest {
 
@@ -285,18 +287,45 @@ public:
     kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) override {
         return AddOutside("", WS_CHILD, reinterpret_cast<HWND>(parent));
     }
+    // Real edit controls of our own thread, each as the stand-in editor makes it.
+    kestrow::WindowRef AddCommandLine(kestrow::WindowRef parent, CommandLineKind kind) override {
+        HWND hwnd =
+            CreateCommandLineWindow(reinterpret_cast<HWND>(parent), kind, 0, RECT{0, 0, 400, 80},
+                                    [this](HWND window, const std::string& command) {
+                                        m_executed[window].push_back(command);
+                                    });
+        m_kinds[hwnd] = kind;
+        m_outside.push_back(hwnd);
+        return reinterpret_cast<kestrow::WindowRef>(hwnd);
+    }
+    void TypeInto(kestrow::WindowRef commandLine, const std::string& text) override {
+        for (char c : text)
+            SendMessageA(reinterpret_cast<HWND>(commandLine), WM_CHAR,
+                         static_cast<unsigned char>(c), 1);
+    }
+    std::vector<std::string> Executed(kestrow::WindowRef commandLine) override {
+        PostedMessages();
+        return m_executed[reinterpret_cast<HWND>(commandLine)];
+    }
+    std::string Typed(kestrow::WindowRef commandLine) override {
+        PostedMessages();
+        HWND hwnd = reinterpret_cast<HWND>(commandLine);
+        return TypedText(hwnd, m_kinds.at(hwnd));
+    }
     void RemoveOutsideWindows() override {
         for (auto it = m_outside.rbegin(); it != m_outside.rend(); ++it) {
             if (IsWindow(*it))
                 DestroyWindow(*it);
         }
         m_outside.clear();
+        m_kinds.clear();
+        m_executed.clear();
     }
     std::vector<PostedMessage> PostedMessages() override {
         MSG msg;
         for (HWND hwnd : m_outside) {
             while (IsWindow(hwnd) && PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE))
-                continue; // the hook records it
+                DispatchMessageA(&msg); // the hook records it
         }
         return m_posted;
     }
@@ -409,6 +438,8 @@ private:
     std::vector<MessageBoxRecord> m_boxes;
     std::vector<EnableRecord> m_enableLog;
     std::vector<HWND> m_outside;
+    std::map<HWND, CommandLineKind> m_kinds;
+    std::map<HWND, std::vector<std::string>> m_executed;
     std::vector<PostedMessage> m_posted;
     ClipboardHolder m_holder;
 };

@@ -32,13 +32,14 @@ TEST_F(SimulationOnlyTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
         {"let go of in time", milliseconds{200}, true},
         {"let go of too late", milliseconds{300}, false},
     };
-    driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
+    const kestrow::WindowRef commandLine = driver.AddCommandLine(
+        driver.AddTopLevelWindow("Unreal Log Window"), uitest::CommandLineKind::EditorLike);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         RunMainWindow([&](CMainDlg& dlg) {
             PublishBevelDefaults(dlg);
             driver.SetClipboard("copied earlier by the user");
-            const std::size_t postedBefore = driver.PostedMessages().size();
+            const std::size_t executedBefore = driver.Executed(commandLine).size();
             const milliseconds pausedBefore = Memory().Desktop().Now();
             Memory().Desktop().HoldClipboard(c.held);
 
@@ -47,7 +48,7 @@ TEST_F(SimulationOnlyTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
             EXPECT_LE(Memory().Desktop().Now() - pausedBefore, milliseconds{250});
             EXPECT_EQ(driver.Clipboard(),
                       c.delivered ? kBevelDefaults : "copied earlier by the user");
-            EXPECT_EQ(driver.PostedMessages().size(), postedBefore + (c.delivered ? 3 : 0));
+            EXPECT_EQ(driver.Executed(commandLine).size(), executedBefore + (c.delivered ? 1 : 0));
             EXPECT_EQ(driver.MessageBoxes().size(), c.delivered ? 0u : 1u);
             driver.LetGoOfClipboard();
         });
@@ -55,12 +56,13 @@ TEST_F(SimulationOnlyTest, AClipboardHeldElsewhereIsWaitedForBriefly) {
 }
 
 TEST_F(SimulationOnlyTest, ApplyDoesNotPauseWhenTheClipboardIsFree) {
-    driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
+    const kestrow::WindowRef commandLine = driver.AddCommandLine(
+        driver.AddTopLevelWindow("Unreal Log Window"), uitest::CommandLineKind::PlainEdit);
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
         driver.Click(dlg, IDC_MAIN_APPLY);
         driver.Click(dlg, IDC_MAIN_APPLY);
-        EXPECT_EQ(driver.PostedMessages().size(), 6u);
+        EXPECT_EQ(driver.Executed(commandLine), std::vector<std::string>(2, kBevelDefaults));
         EXPECT_EQ(Memory().Desktop().Now(), milliseconds{0});
     });
 }
