@@ -9,6 +9,7 @@
 
 #include "CliRun.h"
 #include "FakeEditor.h"
+#include "tests/support/BothKinds.h"
 
 namespace kestrow::testing {
 namespace {
@@ -197,10 +198,7 @@ TEST_P(SendToEitherKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, SendToEitherKind,
-                         ::testing::Values(uitest::CommandLineKind::PlainEdit,
-                                           uitest::CommandLineKind::EditorLike),
-                         [](const auto& test) { return uitest::KindName(test.param); });
+INSTANTIATE_TEST_SUITE_P(BothKinds, SendToEitherKind, uitest::BothKinds(), uitest::KindParamName());
 
 // A build without a window system says so before it prints or reads anything.
 TEST(SendCommand, WithoutAnEditorToReachSaysItNeedsTheWindowsBuild) {

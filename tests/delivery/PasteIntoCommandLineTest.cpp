@@ -2,6 +2,7 @@
 // in-memory desktop: what the editor executes, and what is refused before
 // anything reaches it.
 #include "link/EditorDelivery.h"
+#include "tests/support/BothKinds.h"
 #include "tests/support/MemoryDesktop.h"
 
 #include <gtest/gtest.h>
@@ -84,9 +85,8 @@ TEST_P(PasteIntoCommandLineTest, RefusesWhatTheEditorWouldRunDifferently) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, PasteIntoCommandLineTest,
-                         ::testing::Values(CommandLineKind::PlainEdit, CommandLineKind::EditorLike),
-                         [](const auto& test) { return uitest::KindName(test.param); });
+INSTANTIATE_TEST_SUITE_P(BothKinds, PasteIntoCommandLineTest, uitest::BothKinds(),
+                         uitest::KindParamName());
 
 // The clipboard takes the command, but another program writes over it before it
 // is read back: the editor would paste that program's text, so nothing is sent.

@@ -1,17 +1,14 @@
-// Apply in the real program when the clipboard is busy or the editor's command
-// line is not empty: the editor executes exactly the pending command or nothing.
+// Apply in the real program when another program holds the clipboard, with
+// either kind of command line: the editor executes the pending command or
+// nothing, and the user is told.
 
 #include "Clipboard.h"
-#include "KestrowFixture.h"
-#include "StandInEditorDriver.h"
-#include "StandInEditorProtocol.h"
+#include "KestrowBesideEditor.h"
 #include "tests/ui/driver/ClipboardHolder.h"
 
 namespace e2e {
 namespace {
 
-constexpr const char* kBevelDefaultsCommand = "POLY TEXSCALE UU=1.000000 VV=1.414214";
-constexpr const char* kBevelLabel = "CMD: Bevel Scale";
 constexpr const char* kCopiedEarlier = "copied earlier by the user";
 constexpr const char* kClipboardBusy =
     "The command was not sent to the editor because another program is holding the "
@@ -19,34 +16,24 @@ constexpr const char* kClipboardBusy =
 
 using uitest::ClipboardHolder;
 
-class ApplyDeliveryTest : public KestrowTest {
+class ApplyDeliveryTest : public KestrowBesideEditorTest {
 protected:
     void SetUp() override {
-        KestrowTest::SetUp();
-        ASSERT_TRUE(editor.Start());
+        KestrowBesideEditorTest::SetUp();
         ASSERT_TRUE(SetClipboardText(kCopiedEarlier));
     }
-
-    void PublishBevel() {
-        ASSERT_TRUE(app.SelectTab(Page::BevelScale));
-        ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
-        ASSERT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
-    }
-
-    HWND CommandLine() const { return editor.Child(standin::kCommandLineId); }
-
-    StandInEditorDriver editor;
 };
 
-TEST_F(ApplyDeliveryTest, AHeldClipboardSendsNothingAndSaysSo) {
+TEST_P(ApplyDeliveryTest, AHeldClipboardSendsNothingAndSaysSo) {
     PublishBevel();
+    ASSERT_TRUE(editor.TypeInCommandLine("abc"));
     ClipboardHolder holder;
     ASSERT_TRUE(holder.Hold());
 
     EXPECT_TRUE(ClickExpectingMessages(app.MainItem(IDC_MAIN_APPLY), {kClipboardBusy}));
     ASSERT_TRUE(editor.Drain());
     EXPECT_TRUE(editor.LogLines().empty());
-    EXPECT_EQ(ReadText(CommandLine()), "");
+    EXPECT_EQ(editor.Typed(), "abc"); // nothing reached the editor
     EXPECT_TRUE(IsPending(kBevelDefaultsCommand, kBevelLabel));
 
     holder.LetGo();
@@ -54,10 +41,11 @@ TEST_F(ApplyDeliveryTest, AHeldClipboardSendsNothingAndSaysSo) {
     ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
     ASSERT_TRUE(editor.Drain());
     EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
+    EXPECT_EQ(editor.Typed(), "");
     EXPECT_EQ(ClipboardText(), kBevelDefaultsCommand);
 }
 
-TEST_F(ApplyDeliveryTest, TheRemoteWindowSaysSoInABoxOfItsOwn) {
+TEST_P(ApplyDeliveryTest, TheRemoteWindowSaysSoInABoxOfItsOwn) {
     PublishBevel();
     const std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(IDC_MAIN_REMOTE));
     ASSERT_TRUE(remote);
@@ -81,17 +69,8 @@ TEST_F(ApplyDeliveryTest, TheRemoteWindowSaysSoInABoxOfItsOwn) {
     ASSERT_TRUE(app.CloseDialog(*remote, IDCANCEL));
 }
 
-TEST_F(ApplyDeliveryTest, TextLeftInTheCommandLineIsReplaced) {
-    PublishBevel();
-    ASSERT_TRUE(WriteText(CommandLine(), "abc"));
-    ASSERT_TRUE(SendWithin(CommandLine(), EM_SETSEL, 3, 3)); // the caret after the text
-
-    ASSERT_TRUE(Click(app.MainItem(IDC_MAIN_APPLY)));
-    ASSERT_TRUE(editor.Drain());
-
-    EXPECT_EQ(editor.LogLines(), std::vector<std::string>{kBevelDefaultsCommand});
-    EXPECT_EQ(ReadText(CommandLine()), "");
-}
+INSTANTIATE_TEST_SUITE_P(BothKinds, ApplyDeliveryTest, uitest::BothKinds(),
+                         uitest::KindParamName());
 
 } // namespace
 } // namespace e2e

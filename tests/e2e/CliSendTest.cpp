@@ -1,12 +1,13 @@
-// kestrow-cli.exe delivering commands to a stand-in for the editor: the real
-// program as a child process, its standard streams through files.
+// kestrow-cli.exe delivering commands to a stand-in for the editor, with either
+// kind of command line: the real program as a child process, its standard
+// streams through files.
 
 #include "CliProcess.h"
 #include "Clipboard.h"
 #include "ProgramPaths.h"
 #include "StandInEditorDriver.h"
-#include "StandInEditorProtocol.h"
 #include "WindowQueries.h"
+#include "tests/support/BothKinds.h"
 
 #include <gtest/gtest.h>
 
@@ -27,21 +28,29 @@ std::optional<CliOutcome> RunKestrowCli(const std::string& arguments,
     return RunConsoleProgram(WinePathOf(KESTROW_CLI_EXE), arguments, input);
 }
 
-class CliSendTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(SetClipboardText(kCopiedEarlier)); }
+// A command of the given length.
+std::string CommandOf(std::size_t length) {
+    std::string text = "POLY TEXPAN U=1 ";
+    return text.append(length - text.size(), 'x');
+}
 
-    HWND CommandLine() const { return editor.Child(standin::kCommandLineId); }
+class CliSendTest : public ::testing::TestWithParam<uitest::CommandLineKind> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SetClipboardText(kCopiedEarlier));
+        ASSERT_TRUE(editor.Start(GetParam()));
+    }
 
     StandInEditorDriver editor;
 };
 
 // Each line is taken before the next goes on the clipboard: all twenty arrive,
-// in order, and are executed by the time the program ends.
-TEST_F(CliSendTest, ABurstFromStandardInputKeepsItsOrder) {
-    ASSERT_TRUE(editor.Start());
+// in order, exactly as sent whatever was left typed, and are executed by the time
+// the program ends. The command line's text limit is as it was.
+TEST_P(CliSendTest, ABurstFromStandardInputKeepsItsOrder) {
     LRESULT limit = 0;
-    ASSERT_TRUE(SendWithin(CommandLine(), EM_GETLIMITTEXT, 0, 0, &limit));
+    ASSERT_TRUE(SendWithin(editor.CommandLine(), EM_GETLIMITTEXT, 0, 0, &limit));
+    ASSERT_TRUE(editor.TypeInCommandLine("leftover"));
     Lines sent;
     std::string input;
     for (int i = 1; i <= 20; ++i) {
@@ -55,41 +64,25 @@ TEST_F(CliSendTest, ABurstFromStandardInputKeepsItsOrder) {
     EXPECT_EQ("", run->out);
     EXPECT_EQ("", run->err);
     EXPECT_EQ(sent, editor.LogLines());
+    EXPECT_EQ(editor.Typed(), "");
     EXPECT_EQ(ClipboardText(), sent.back());
     LRESULT limitAfter = 0;
-    ASSERT_TRUE(SendWithin(CommandLine(), EM_GETLIMITTEXT, 0, 0, &limitAfter));
+    ASSERT_TRUE(SendWithin(editor.CommandLine(), EM_GETLIMITTEXT, 0, 0, &limitAfter));
     EXPECT_EQ(limit, limitAfter);
 }
 
-TEST_F(CliSendTest, NoEditorSendsNothing) {
-    for (const bool withEditorWindow : {false, true}) {
-        if (withEditorWindow) {
-            ASSERT_TRUE(editor.Start(false)); // a log window without a command line
-        }
-        const std::optional<CliOutcome> run = RunKestrowCli("send \"POLY TEXPAN U=4\"");
-        ASSERT_TRUE(run);
-        EXPECT_EQ(3u, run->status);
-        EXPECT_EQ(kNoEditor, run->err);
-        EXPECT_EQ(ClipboardText(), kCopiedEarlier);
-    }
-}
-
-TEST_F(CliSendTest, TextLeftInTheCommandLineIsReplaced) {
-    ASSERT_TRUE(editor.Start());
-    ASSERT_TRUE(WriteText(CommandLine(), "abc"));
-    ASSERT_TRUE(SendWithin(CommandLine(), EM_SETSEL, 3, 3));
-
-    const std::optional<CliOutcome> run = RunKestrowCli("send \"POLY TEXPAN U=4\"");
+TEST_P(CliSendTest, ArgumentsAfterTextLeftTypedArriveExactly) {
+    ASSERT_TRUE(editor.TypeInCommandLine("leftover"));
+    const std::optional<CliOutcome> run = RunKestrowCli("send \"POLY TEXPAN U=9\" \"POLY A\"");
     ASSERT_TRUE(run);
     EXPECT_EQ(0u, run->status);
-    EXPECT_EQ(Lines{"POLY TEXPAN U=4"}, editor.LogLines());
-    EXPECT_EQ(ReadText(CommandLine()), "");
+    EXPECT_EQ((Lines{"POLY TEXPAN U=9", "POLY A"}), editor.LogLines());
+    EXPECT_EQ(editor.Typed(), "");
 }
 
 // Another program holds the clipboard for the whole run: the first line fails,
 // so nothing reaches the editor and the clipboard keeps what it held.
-TEST_F(CliSendTest, AHeldClipboardStopsAtTheFirstLine) {
-    ASSERT_TRUE(editor.Start());
+TEST_P(CliSendTest, AHeldClipboardStopsAtTheFirstLine) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     const std::optional<CliOutcome> run = RunKestrowCli("send \"POLY A\" \"POLY B\"");
     CloseClipboard();
@@ -104,43 +97,56 @@ TEST_F(CliSendTest, AHeldClipboardStopsAtTheFirstLine) {
     EXPECT_EQ(ClipboardText(), kCopiedEarlier);
 }
 
-// A command longer than the command line takes would be cut short there, and the
-// editor would execute the start of it: every line is measured before any is
-// sent. One just at the limit arrives whole.
-TEST_F(CliSendTest, ALineLongerThanTheCommandLineTakesSendsNothing) {
-    ASSERT_TRUE(editor.Start());
-    constexpr int kLimit = 300;
-    ASSERT_TRUE(SendWithin(CommandLine(), EM_SETLIMITTEXT, kLimit, 0));
-    const auto command = [](std::size_t length) {
-        std::string text = "POLY TEXPAN U=1 ";
-        return text.append(length - text.size(), 'x');
-    };
-
+// The editor's command line keeps 254 characters after its prompt and would
+// execute a longer command cut short: every line is measured before any is
+// sent. One of 254 arrives whole.
+TEST_P(CliSendTest, ALineLongerThanTheCommandLineTakesSendsNothing) {
     const std::optional<CliOutcome> tooLong =
-        RunKestrowCli("send -", "POLY A\n" + command(kLimit + 1) + "\nPOLY B\n");
+        RunKestrowCli("send -", "POLY A\n" + CommandOf(255) + "\nPOLY B\n");
     ASSERT_TRUE(tooLong);
     EXPECT_EQ(1u, tooLong->status);
-    EXPECT_EQ("Line 2 is 301 characters long, longer than the 300 the editor's command line "
+    EXPECT_EQ("Line 2 is 255 characters long, longer than the 254 the editor's command line "
               "takes, so nothing was sent.\n",
               tooLong->err);
     ASSERT_TRUE(editor.Drain());
     EXPECT_TRUE(editor.LogLines().empty());
     EXPECT_EQ(ClipboardText(), kCopiedEarlier);
 
-    const std::optional<CliOutcome> atLimit =
-        RunKestrowCli("send -", command(kLimit) + "\nPOLY B\n");
-    ASSERT_TRUE(atLimit);
-    EXPECT_EQ(0u, atLimit->status);
-    EXPECT_EQ("", atLimit->err);
-    EXPECT_EQ((Lines{command(kLimit), "POLY B"}), editor.LogLines());
-    LRESULT limitAfter = 0;
-    ASSERT_TRUE(SendWithin(CommandLine(), EM_GETLIMITTEXT, 0, 0, &limitAfter));
-    EXPECT_EQ(kLimit, limitAfter);
+    const std::optional<CliOutcome> whole = RunKestrowCli("send -", CommandOf(254) + "\nPOLY B\n");
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(0u, whole->status);
+    EXPECT_EQ("", whole->err);
+    EXPECT_EQ((Lines{CommandOf(254), "POLY B"}), editor.LogLines());
 }
 
-// --apply prints what the page prints, then the editor executes the chosen command.
-TEST_F(CliSendTest, ApplyDeliversThePagesCommand) {
-    ASSERT_TRUE(editor.Start());
+// The editor's command line would end a command at a tab or at a character
+// beyond ASCII and execute the rest: a usage error, and nothing is sent.
+TEST_P(CliSendTest, ACharacterOutsidePrintableAsciiSendsNothing) {
+    struct Case {
+        std::string arguments;
+        std::string input;
+        std::string error;
+    };
+    for (const Case& c : {
+             Case{"send \"POLY TEXPAN U=1\" \"POLY\tTEXPAN U=2\"", "",
+                  "line 2, column 5 holds the control character TAB (0x09)"},
+             Case{"send -", "POLY A\nSET Wall Caf\xC3\xA9 1\n",
+                  "line 2, column 13 holds the character U+00E9 (0xC3 0xA9)"},
+         }) {
+        const std::optional<CliOutcome> run = RunKestrowCli(c.arguments, c.input);
+        ASSERT_TRUE(run);
+        EXPECT_EQ(2u, run->status);
+        EXPECT_EQ(0u, run->err.find("kestrow-cli: " + c.error)) << run->err;
+    }
+    ASSERT_TRUE(editor.Drain());
+    EXPECT_TRUE(editor.LogLines().empty());
+    EXPECT_EQ(ClipboardText(), kCopiedEarlier);
+}
+
+// --apply prints what the page prints, then the editor executes exactly the
+// chosen command, whatever was left typed.
+TEST_P(CliSendTest, EachPagesApplyDeliversItsCommand) {
+    ASSERT_TRUE(editor.TypeInCommandLine("abc"));
     const std::optional<CliOutcome> pillar = RunKestrowCli("pillar --apply=best-pan");
     ASSERT_TRUE(pillar);
     EXPECT_EQ(0u, pillar->status);
@@ -152,8 +158,33 @@ TEST_F(CliSendTest, ApplyDeliversThePagesCommand) {
     EXPECT_EQ(0u, bevel->status);
     EXPECT_NE(std::string::npos, bevel->out.find("\"delivered\":true")) << bevel->out;
 
-    EXPECT_EQ((Lines{"POLY TEXPAN U=-16", "POLY TEXSCALE UU=1.000000 VV=1.414214"}),
+    for (const char* page : {"floor --apply", "skew --apply --horizontal"}) {
+        const std::optional<CliOutcome> run = RunKestrowCli(page);
+        ASSERT_TRUE(run);
+        EXPECT_EQ(0u, run->status) << page;
+    }
+
+    EXPECT_EQ((Lines{"POLY TEXPAN U=-16", "POLY TEXSCALE UU=1.000000 VV=1.414214",
+                     "POLY TEXSCALE UU=0.500000 VV=0.500000",
+                     "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000"}),
               editor.LogLines());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothKinds, CliSendTest, uitest::BothKinds(), uitest::KindParamName());
+
+TEST(CliSendWithoutEditorTest, NoEditorSendsNothing) {
+    ASSERT_TRUE(SetClipboardText(kCopiedEarlier));
+    StandInEditorDriver editor;
+    for (const bool withLogWindow : {false, true}) {
+        if (withLogWindow) {
+            ASSERT_TRUE(editor.StartWithoutCommandLine());
+        }
+        const std::optional<CliOutcome> run = RunKestrowCli("send \"POLY TEXPAN U=4\"");
+        ASSERT_TRUE(run);
+        EXPECT_EQ(3u, run->status);
+        EXPECT_EQ(kNoEditor, run->err);
+        EXPECT_EQ(ClipboardText(), kCopiedEarlier);
+    }
 }
 
 } // namespace

@@ -1,29 +1,17 @@
 // The remote window of the real program: how it opens over the minimised main
-// window, its Apply against the stand-in editor, and the way back.
+// window, its Apply against the stand-in editor with either kind of command
+// line, and the way back.
 
 #include "Clipboard.h"
-#include "KestrowFixture.h"
-#include "StandInEditorDriver.h"
+#include "KestrowBesideEditor.h"
 
 namespace e2e {
 namespace {
 
 constexpr const char* kRemoteCaption = "Kestrow Remote";
-constexpr const char* kBevelDefaultsCommand = "POLY TEXSCALE UU=1.000000 VV=1.414214";
 
-class RemoteWindowTest : public KestrowTest {
+class RemoteWindowTest : public KestrowBesideEditorTest {
 protected:
-    void SetUp() override {
-        KestrowTest::SetUp();
-        ASSERT_TRUE(editor.Start());
-    }
-
-    void Publish(Page page, int cmdButton) {
-        ASSERT_TRUE(app.SelectTab(page));
-        ASSERT_TRUE(Click(page, cmdButton));
-        ASSERT_FALSE(app.Command().empty());
-    }
-
     std::optional<DialogWindow> OpenRemote() {
         std::optional<DialogWindow> remote = app.ClickForDialog(app.MainItem(IDC_MAIN_REMOTE));
         // The main window is minimised before the remote window opens.
@@ -40,12 +28,12 @@ protected:
         EXPECT_TRUE(IsWindowVisible(app.Main()));
         EXPECT_TRUE(IsPending(command, label));
     }
-
-    StandInEditorDriver editor;
 };
 
-TEST_F(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress) {
-    Publish(Page::BevelScale, IDC_BS_CMD);
+// Each press makes the editor execute exactly the command, whatever the mapper
+// left typed in its command line.
+TEST_P(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress) {
+    PublishBevel();
     const std::optional<DialogWindow> remote = OpenRemote();
     ASSERT_TRUE(remote);
     EXPECT_EQ(remote->caption, kRemoteCaption);
@@ -56,17 +44,23 @@ TEST_F(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress
     HWND apply = GetDlgItem(remote->window, IDC_REMOTE_APPLY);
     EXPECT_EQ(ReadText(apply), "Bevel Scale");
 
-    for (int press = 0; press < 3; ++press)
+    for (const char* leftover : {"TEXALIGN", "", "abc"}) {
+        ASSERT_TRUE(editor.Drain()); // typed after the press before has been handled
+        ASSERT_TRUE(editor.TypeInCommandLine(leftover));
         ASSERT_TRUE(Click(apply));
+    }
     ASSERT_TRUE(editor.Drain());
 
     EXPECT_EQ(editor.LogLines(), std::vector<std::string>(3, kBevelDefaultsCommand));
+    EXPECT_EQ(editor.Typed(), "");
     EXPECT_EQ(ClipboardText(), kBevelDefaultsCommand);
     EXPECT_TRUE(IsWindowVisible(remote->window));
 
     ASSERT_TRUE(app.CloseDialog(*remote, IDCANCEL));
-    ExpectRecalled(kBevelDefaultsCommand, "CMD: Bevel Scale");
+    ExpectRecalled(kBevelDefaultsCommand, kBevelLabel);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothKinds, RemoteWindowTest, uitest::BothKinds(), uitest::KindParamName());
 
 } // namespace
 } // namespace e2e

@@ -5,6 +5,7 @@
 #include "StandInEditorProtocol.h"
 #include "WindowQueries.h"
 #include "WineSettings.h"
+#include "tests/support/win32/CommandLineWindow.h"
 
 #include <fstream>
 
@@ -32,15 +33,22 @@ StandInEditorDriver::~StandInEditorDriver() {
     Stop();
 }
 
-bool StandInEditorDriver::Start(bool withChildren) {
+bool StandInEditorDriver::Start(uitest::CommandLineKind kind) {
+    m_kind = kind;
+    return Start(kind == uitest::CommandLineKind::EditorLike ? standin::kLikeTheEditorOption : "");
+}
+
+bool StandInEditorDriver::StartWithoutCommandLine() {
+    return Start(standin::kNoChildrenOption);
+}
+
+bool StandInEditorDriver::Start(const char* option) {
     Stop();
     LetWineManageTestedWindows();
     m_logPath = NewTemporaryFile();
     if (m_logPath.empty())
         return false;
-    std::string arguments = "\"" + m_logPath + "\"";
-    if (!withChildren)
-        arguments += std::string(" ") + standin::kNoChildrenOption;
+    const std::string arguments = "\"" + m_logPath + "\" " + option;
     if (!m_process.Start(StandInEditorExePath(), arguments))
         return false;
     return WaitUntil([&] {
@@ -67,6 +75,22 @@ std::vector<HWND> StandInEditorDriver::Children() const {
 
 HWND StandInEditorDriver::Child(int id) const {
     return GetDlgItem(m_logWindow, id);
+}
+
+HWND StandInEditorDriver::CommandLine() const {
+    return Child(standin::kCommandLineId);
+}
+
+bool StandInEditorDriver::TypeInCommandLine(const std::string& text) const {
+    for (char c : text) {
+        if (!SendWithin(CommandLine(), WM_CHAR, static_cast<unsigned char>(c), 1))
+            return false;
+    }
+    return true;
+}
+
+std::string StandInEditorDriver::Typed() const {
+    return uitest::TypedText(CommandLine(), m_kind);
 }
 
 std::vector<std::string> StandInEditorDriver::LogLines() const {

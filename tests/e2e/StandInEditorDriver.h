@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildProcess.h"
+#include "tests/support/EditorCommandLine.h"
 
 #include <windows.h>
 
@@ -18,19 +19,28 @@ public:
     StandInEditorDriver(const StandInEditorDriver&) = delete;
     StandInEditorDriver& operator=(const StandInEditorDriver&) = delete;
 
-    // Starts the editor and waits for its log window.
-    bool Start(bool withChildren = true);
+    // Starts the editor with that kind of command line and waits for its log window.
+    bool Start(uitest::CommandLineKind kind = uitest::CommandLineKind::PlainEdit);
+    // A log window without children.
+    bool StartWithoutCommandLine();
     void Stop();
 
     HWND LogWindow() const { return m_logWindow; }
     std::vector<HWND> Children() const;
     HWND Child(int id) const;
+    HWND CommandLine() const;
+    // The mapper types into the command line, and what is left typed there.
+    bool TypeInCommandLine(const std::string& text) const;
+    std::string Typed() const;
     // The lines executed so far, and any stray messages, in order.
     std::vector<std::string> LogLines() const;
     // Returns once the editor has handled every message posted to it before.
     bool Drain() const;
 
 private:
+    bool Start(const char* option);
+
+    uitest::CommandLineKind m_kind = uitest::CommandLineKind::PlainEdit;
     ChildProcess m_process;
     std::string m_logPath;
     HWND m_logWindow = nullptr;

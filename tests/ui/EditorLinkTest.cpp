@@ -2,6 +2,7 @@
 
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
+#include "tests/support/BothKinds.h"
 
 #include <string>
 #include <vector>
@@ -157,9 +158,7 @@ TEST_P(EditorLinkOnEitherKind, TheEditorExecutesExactlyThePendingCommand) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, EditorLinkOnEitherKind,
-                         ::testing::Values(uitest::CommandLineKind::PlainEdit,
-                                           uitest::CommandLineKind::EditorLike),
-                         [](const auto& test) { return uitest::KindName(test.param); });
+INSTANTIATE_TEST_SUITE_P(BothKinds, EditorLinkOnEitherKind, uitest::BothKinds(),
+                         uitest::KindParamName());
 
 } // namespace

@@ -126,7 +126,11 @@ HWND CreateCommandLineWindow(HWND parent, CommandLineKind kind, int id, const RE
 }
 
 std::string TypedText(HWND commandLine, CommandLineKind kind) {
-    const std::string text = WindowText(commandLine);
+    // GetWindowText reads no control of another process.
+    const auto length = static_cast<std::size_t>(SendMessageA(commandLine, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(length + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageA(commandLine, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     if (kind == CommandLineKind::PlainEdit)
         return text;
     const std::size_t lineStart = text.rfind('\n') + 1; // npos + 1 is 0
