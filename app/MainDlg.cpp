@@ -58,6 +58,8 @@ bool CMainDlg::OnInitDialog() {
         Window().AppendSystemMenuItem(IDM_ABOUTBOX, aboutMenu);
 
     Window().SetIcons(m_hIcon);
+    // The box is narrower than the longest commands.
+    m_editCommand.ShowCutTextOnHover();
     ClearCommand();
 
     for (int index = 0; index < 4; ++index)

@@ -44,6 +44,9 @@ public:
     // Moves the keyboard focus to the control; an edit gets its whole text selected.
     virtual void FocusItem(int id) = 0;
     virtual void SelectAllItemText(int id) = 0;
+    // From now on, hovering over the control shows its whole text in a tip
+    // whenever the text is wider than the control; otherwise nothing.
+    virtual void ShowCutTextOnHover(int id) = 0;
 
     virtual void InsertTabItem(int tabId, int index, const std::string& text) = 0;
     virtual int GetTabSelection(int tabId) const = 0;

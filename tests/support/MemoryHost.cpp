@@ -154,6 +154,8 @@ public:
         m_host.m_focusId = id;
     }
     void SelectAllItemText(int id) override { Control(id).textSelected = true; }
+    // Text is not measured here; the tip is a matter for real windows alone.
+    void ShowCutTextOnHover(int) override {}
     void InsertTabItem(int tabId, int index, const std::string& text) override {
         MemoryControl& control = Control(tabId);
         index = std::clamp(index, 0, static_cast<int>(control.tabItems.size()));

@@ -4,6 +4,7 @@
 #include "ui/win32/Win32DialogWindow.h"
 #include "ui/win32/WindowPlacement.h"
 
+#include <commctrl.h>
 #include <uxtheme.h>
 
 namespace ui {
@@ -37,6 +38,12 @@ INT_PTR InitDialog(HWND hwnd, CDialog* dialog) {
 }
 
 INT_PTR Notify(HWND hwnd, CDialog& dialog, const NMHDR& header) {
+    // Our only tips are those of controls whose text may be cut off.
+    auto& tip = *reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header));
+    if (header.code == TTN_GETDISPINFOA && (tip.uFlags & TTF_IDISHWND) != 0) {
+        WindowOf(dialog).FillCutTextTip(tip);
+        return TRUE;
+    }
     long result = 0;
     if (!dialog.OnNotify(static_cast<int>(header.idFrom), static_cast<int>(header.code), result))
         return FALSE;

@@ -102,6 +102,39 @@ void Win32DialogWindow::SelectAllItemText(int id) {
     SendMessageA(Item(id), EM_SETSEL, 0, -1);
 }
 
+void Win32DialogWindow::ShowCutTextOnHover(int id) {
+    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    // The tip asks for its text each time it is about to show: the control's text
+    // changes, and only then is it known whether it fits.
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(Item(id));
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32DialogWindow::FillCutTextTip(NMTTDISPINFOA& tip) {
+    HWND control = reinterpret_cast<HWND>(tip.hdr.idFrom);
+    m_tipText = GetItemText(GetDlgCtrlID(control));
+    RECT shown{};
+    SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+    SIZE needed{};
+    HDC dc = GetDC(control);
+    HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32A(dc, m_tipText.c_str(), static_cast<int>(m_tipText.size()), &needed);
+    SelectObject(dc, oldFont);
+    ReleaseDC(control, dc);
+    if (needed.cx <= shown.right - shown.left)
+        m_tipText.clear();
+    tip.lpszText = m_tipText.data();
+}
+
 void Win32DialogWindow::InsertTabItem(int tabId, int index, const std::string& text) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <string>
+
 class CDialog;
 
 namespace ui {
@@ -44,6 +48,10 @@ public:
     void EnableItem(int id, bool enable) override;
     void FocusItem(int id) override;
     void SelectAllItemText(int id) override;
+    void ShowCutTextOnHover(int id) override;
+    // Fills in the tip about to show for a control: its whole text when that is
+    // cut off, else nothing, so that no tip shows.
+    void FillCutTextTip(NMTTDISPINFOA& tip);
 
     void InsertTabItem(int tabId, int index, const std::string& text) override;
     int GetTabSelection(int tabId) const override;
@@ -64,6 +72,7 @@ private:
     Kind m_kind;
     HWND m_owner;
     HWND m_hwnd = nullptr;
+    std::string m_tipText; // the tip shows it after FillCutTextTip returns
     bool m_ownerDisabled = false;
     bool m_ended = false;
     int m_endCode = 0;
