@@ -1,5 +1,7 @@
 #include "tests/support/win32/CommandLineWindow.h"
 
+#include "tests/support/win32/ClipboardText.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -23,20 +25,6 @@ std::string WindowText(HWND window) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string ClipboardText(HWND owner) {
-    std::string text;
-    if (!OpenClipboard(owner))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
     return text;
 }
 
@@ -67,7 +55,7 @@ LRESULT CALLBACK EditorLikeProc(HWND window, UINT message, WPARAM wParam, LPARAM
         ShowDisplay(window);
         return 0;
     case WM_PASTE:
-        state.buffer.Paste(ClipboardText(window));
+        state.buffer.Paste(ClipboardTextNow(window));
         ShowDisplay(window);
         return 0;
     case WM_NCDESTROY: {

@@ -8,6 +8,7 @@
 
 #include "link/Win32Desktop.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/win32/ClipboardText.h"
 #include "tests/support/win32/CommandLineWindow.h"
 #include "ui/Dialog.h"
 #include "ui/win32/DialogProc.h"
@@ -330,19 +331,7 @@ public:
         return m_posted;
     }
 
-    std::string Clipboard() const override {
-        std::string text;
-        if (!OpenClipboard(nullptr))
-            return text;
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-                text = chars;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
-        return text;
-    }
+    std::string Clipboard() const override { return ClipboardTextNow(); }
     void SetClipboard(const std::string& text) override { m_desktop.WriteClipboardText(text); }
     void HoldClipboard() override { m_holder.Hold(); }
     void LetGoOfClipboard() override { m_holder.LetGo(); }
