@@ -1,7 +1,8 @@
 #include "cli/RunReport.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "ui/NumberText.h"
 
 namespace kestrow::cli {
 namespace {
@@ -51,12 +52,8 @@ std::string ControlEscape(unsigned char c) {
                             : std::string("\\u00") + kHexDigits[c >> 4] + kHexDigits[c & 0xF];
 }
 
-template <class Floating> std::string Shortest(Floating value) {
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, error == std::errc{} ? end : buffer);
+template <class Floating> std::string JsonNumber(Floating value) {
+    return std::isfinite(value) ? FormatShortest(value) : "null";
 }
 
 std::string JsonObject(const std::vector<NamedValue>& values) {
@@ -107,8 +104,8 @@ std::string JsonValue(const Value& value) {
                           [](std::monostate) { return std::string("null"); },
                           [](bool b) { return std::string(b ? "true" : "false"); },
                           [](int i) { return std::to_string(i); },
-                          [](double d) { return Shortest(d); },
-                          [](float f) { return Shortest(f); },
+                          [](double d) { return JsonNumber(d); },
+                          [](float f) { return JsonNumber(f); },
                           [](const std::string& s) { return JsonString(s); },
                       },
                       value);

@@ -47,9 +47,13 @@ TEST(JsonText, NumbersReadBackExactly) {
     for (const Case& c :
          {Case{0.1, "0.1"}, Case{1.6568542497326737, "1.6568542497326737"}, Case{-0.0, "-0"},
           Case{212.0, "212"}, Case{6.743495761743047e-07, "6.743495761743047e-07"},
+          // Scientific where shorter; a whole number in fixed notation in full.
+          Case{1e5, "1e+05"}, Case{123456789012345683968.0, "123456789012345683968"},
+          // A power of two, whose nearest 16-digit text reads back as the double below.
+          Case{0x1p-530, "2.8451311993408992e-160"},
           Case{std::numeric_limits<double>::infinity(), "null"}, Case{std::nan(""), "null"},
           // A 32-bit float with the fewest digits that give back that float.
-          Case{3.2f, "3.2"}, Case{0.9f, "0.9"},
+          Case{3.2f, "3.2"}, Case{0.9f, "0.9"}, Case{134217728.0f, "134217728"},
           Case{std::numeric_limits<float>::infinity(), "null"}, Case{-27, "-27"}}) {
         EXPECT_EQ(c.text, JsonValue(c.value));
     }
