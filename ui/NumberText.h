@@ -4,6 +4,12 @@
 #include <string>
 #include <string_view>
 
+// msvcrt's printf stops at 17 significant digits; MinGW-w64's own, which C++
+// selects, rounds correctly.
+#if defined(__MINGW32__) && !__USE_MINGW_ANSI_STDIO
+#error "the number texts need MinGW-w64's own printf, not msvcrt's"
+#endif
+
 namespace kestrow {
 
 // Number <-> text conversions with the same digits on every build. Numbers are
