@@ -71,7 +71,7 @@ OptionParser::Outcome OptionParser::Parse(Args args) {
 }
 
 std::optional<int> ExitBeforeRunning(const OptionParser::Outcome& outcome, std::string_view usage,
-                                     std::ostream& out, std::ostream& err) {
+                                     TextWriter& out, TextWriter& err) {
     switch (outcome.status) {
     case OptionParser::Outcome::Status::Parsed:
         return std::nullopt;
@@ -84,7 +84,7 @@ std::optional<int> ExitBeforeRunning(const OptionParser::Outcome& outcome, std::
     return ReportUsageError(outcome.error, usage, err);
 }
 
-int ReportUsageError(std::string_view error, std::string_view usage, std::ostream& err) {
+int ReportUsageError(std::string_view error, std::string_view usage, TextWriter& err) {
     err << "kestrow-cli: " << error << "\n\n" << usage;
     return kExitUsage;
 }

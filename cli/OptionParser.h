@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,10 +45,10 @@ private:
 // Ends the subcommand early when the arguments asked for help (usage on `out`,
 // exit 0) or were wrong (the error and usage on `err`, exit 2).
 std::optional<int> ExitBeforeRunning(const OptionParser::Outcome& outcome, std::string_view usage,
-                                     std::ostream& out, std::ostream& err);
+                                     TextWriter& out, TextWriter& err);
 
 // Prints the error and the usage on `err`; returns the usage exit status.
-int ReportUsageError(std::string_view error, std::string_view usage, std::ostream& err);
+int ReportUsageError(std::string_view error, std::string_view usage, TextWriter& err);
 
 // The axis option's value, "U" or "V" in either case, as 'U' or 'V'.
 std::optional<char> ParseAxis(std::string_view text);

@@ -138,7 +138,7 @@ bool ReadField(const Field& field, std::optional<T> read, const char* notANumber
 
 // The count, then the given results, each column right-aligned and two blanks
 // from the next.
-void PrintCandidateTable(std::ostream& out, const std::vector<RunReport>& rows,
+void PrintCandidateTable(TextWriter& out, const std::vector<RunReport>& rows,
                          const std::vector<const ResultField*>& columns) {
     std::vector<std::vector<std::string>> lines(1, {"Textures"});
     for (const ResultField* column : columns)

@@ -137,7 +137,7 @@ void WriteRunOutput(const CliSession& session, bool json, const RunReport& repor
         session.err << message << '\n';
 }
 
-int ReportNoEditorAccess(std::ostream& err) {
+int ReportNoEditorAccess(TextWriter& err) {
     err << "kestrow-cli: sending commands to the editor needs the Windows build of kestrow-cli "
            "(kestrow-cli.exe; on Linux run it under Wine, in the editor's prefix)\n";
     return kExitUsage;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -56,7 +55,7 @@ std::string JsonValue(const Value& value);
 void WriteRunOutput(const CliSession& session, bool json, const RunReport& report);
 
 // Says that sending needs the Windows build; returns the usage status.
-int ReportNoEditorAccess(std::ostream& err);
+int ReportNoEditorAccess(TextWriter& err);
 
 // The messages a run shows, kept in its report.
 class ReportMessages final : public MessageSink {

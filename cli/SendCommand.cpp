@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstdio>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -81,17 +80,15 @@ std::variant<SendOptions, std::string> ParseSendArgs(Args args, bool& help) {
     return options;
 }
 
-// The lines of standard input, each ended by LF, CR LF or CR alone.
-std::vector<std::string> ReadLines(std::istream& in) {
+// The lines of the input, each ended by LF, CR LF or CR alone.
+std::vector<std::string> SplitLines(std::string_view input) {
     std::vector<std::string> lines;
-    for (std::istream::int_type c = in.get(); c != std::istream::traits_type::eof();) {
-        std::string& line = lines.emplace_back();
-        for (; c != std::istream::traits_type::eof() && c != '\n' && c != '\r'; c = in.get())
-            line += static_cast<char>(c);
-        if (c == '\r' && in.peek() == '\n')
-            in.get();
-        if (c != std::istream::traits_type::eof())
-            c = in.get();
+    while (!input.empty()) {
+        const std::size_t end = input.find_first_of("\r\n");
+        lines.emplace_back(input.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        input.remove_prefix(end + (input.substr(end, 2) == "\r\n" ? 2 : 1));
     }
     return lines;
 }
@@ -224,7 +221,7 @@ int RunSendCommand(Args args, const CliSession& session) {
 
     // Everything is read and checked before anything is sent.
     const std::vector<std::string> commands =
-        options.fromInput ? ReadLines(session.in) : options.commands;
+        options.fromInput ? SplitLines(session.in.ReadAll()) : options.commands;
     for (std::size_t i = 0; i < commands.size(); ++i) {
         if (const auto error =
                 IsBlank(commands[i]) ? std::nullopt : UnprintableError(i + 1, commands[i]))

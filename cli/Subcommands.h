@@ -1,11 +1,10 @@
 #pragma once
 
-#include <istream>
-#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "cli/TextStreams.h"
 #include "link/Desktop.h"
 
 namespace kestrow::cli {
@@ -19,9 +18,9 @@ using Args = std::span<const std::string>;
 
 // Where a run reads and writes, and how it reaches the editor when asked to.
 struct CliSession {
-    std::istream& in;
-    std::ostream& out;
-    std::ostream& err;
+    TextReader& in;
+    TextWriter& out;
+    TextWriter& err;
     Desktop* desktop; // the editor's; null in a build that cannot reach one
 };
 

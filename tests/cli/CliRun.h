@@ -1,8 +1,9 @@
 #pragma once
 
 #include <ostream>
-#include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/Subcommands.h"
@@ -15,17 +16,32 @@ struct CliResult {
     std::string err;
 };
 
+class StringOut final : public cli::TextWriter {
+public:
+    void Write(std::string_view text) override { written.append(text); }
+    std::string written;
+};
+
+class StringIn final : public cli::TextReader {
+public:
+    explicit StringIn(std::string text) : text_(std::move(text)) {}
+    std::string ReadAll() override { return std::exchange(text_, {}); }
+
+private:
+    std::string text_;
+};
+
 // Runs the tool with `input` as its standard input, on the given desktop; by
 // default on none, as in a build that cannot reach the editor.
 inline CliResult RunCliCapturing(const std::vector<std::string>& args,
                                  const std::string& input = {}, Desktop* desktop = nullptr) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
+    StringIn in(input);
+    StringOut out;
+    StringOut err;
     CliResult result;
     result.status = cli::RunCli(args, cli::CliSession{in, out, err, desktop});
-    result.out = out.str();
-    result.err = err.str();
+    result.out = std::move(out.written);
+    result.err = std::move(err.written);
     return result;
 }
 
