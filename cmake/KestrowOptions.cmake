@@ -19,7 +19,10 @@ if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
   # No link time in the PE header, so a build is the same bytes in any folder on any day.
   add_link_options(-Wl,--no-insert-timestamp)
-  # Release: drop the code nothing calls and strip the symbols (half the size).
+  # Release: code optimised for size (kestrow-cli.exe a third smaller than at
+  # -O3; the programs wait for the user, not for the processor), without what
+  # nothing calls, and stripped of its symbols. -Os comes after CMake's -O3.
+  add_compile_options($<$<CONFIG:Release>:-Os>)
   add_compile_options($<$<CONFIG:Release>:-ffunction-sections> $<$<CONFIG:Release>:-fdata-sections>)
   add_link_options($<$<CONFIG:Release>:-Wl,--gc-sections> $<$<CONFIG:Release>:-s>)
 endif()
