@@ -1,6 +1,7 @@
 # Shared by the two MinGW-w64 toolchain files, which set KESTROW_MINGW_PREFIX and
 # KESTROW_WINE_LOADER first. Debian's MinGW with the posix thread model, which
-# std::mutex in GoogleTest needs; test binaries run through Wine.
+# std::mutex in GoogleTest needs (the two programs link the win32 model's C++
+# runtime instead: runtime/CMakeLists.txt); test binaries run through Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 
 set(CMAKE_C_COMPILER ${KESTROW_MINGW_PREFIX}-gcc-posix)
