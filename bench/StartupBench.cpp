@@ -14,6 +14,7 @@
 namespace {
 
 constexpr DWORD kPatienceMs = 20000;
+constexpr DWORD kSettleMs = 100;
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     static const double ticksPerMs = [] {
@@ -24,18 +25,10 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return static_cast<double>(to.QuadPart - from.QuadPart) / ticksPerMs;
 }
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<Search*>(lParam);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId != search.processId || !IsWindowVisible(window))
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window))
         return TRUE;
-    search.found = window;
+    *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
 
@@ -51,24 +44,27 @@ double TimeOneStart(const std::string& program) {
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return -1;
-    Search search{process.dwProcessId, nullptr};
+    HWND found = nullptr;
     LARGE_INTEGER now = start;
-    // A millisecond between looks: resolution enough for starts of a tenth of a
-    // second, and the program being started keeps the processor.
-    while (search.found == nullptr && Milliseconds(start, now) < kPatienceMs &&
+    // A millisecond between looks, and only at the top-level windows of the
+    // program's main thread: each look asks Wine's server, which the program
+    // being started needs too.
+    while (found == nullptr && Milliseconds(start, now) < kPatienceMs &&
            WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+        EnumThreadWindows(process.dwThreadId, FindVisibleWindow, reinterpret_cast<LPARAM>(&found));
         QueryPerformanceCounter(&now);
-        if (search.found == nullptr)
+        if (found == nullptr)
             Sleep(1);
     }
-    const double elapsed = search.found != nullptr ? Milliseconds(start, now) : -1;
-    if (search.found != nullptr)
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+    const double elapsed = found != nullptr ? Milliseconds(start, now) : -1;
+    if (found != nullptr)
+        PostMessageA(found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, kPatienceMs) != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    // The closed program's windows and server objects go before the next start.
+    Sleep(kSettleMs);
     return elapsed;
 }
 
