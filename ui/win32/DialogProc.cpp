@@ -89,6 +89,9 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CLOSE:
         dialog->OnClose();
         return TRUE;
+    case Win32DialogWindow::kMakeCutTextTip:
+        WindowOf(*dialog).MakeCutTextTip(static_cast<int>(wParam));
+        return TRUE;
     case WM_QUERYDRAGICON:
         return static_cast<INT_PTR>(dialog->OnQueryDragIcon());
     case WM_NCDESTROY:

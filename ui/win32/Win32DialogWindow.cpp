@@ -102,7 +102,13 @@ void Win32DialogWindow::SelectAllItemText(int id) {
     SendMessageA(Item(id), EM_SETSEL, 0, -1);
 }
 
+// Made once the message loop runs, after the window shows: a tip is a window of
+// its own, and the start need not wait for it.
 void Win32DialogWindow::ShowCutTextOnHover(int id) {
+    PostMessageA(m_hwnd, kMakeCutTextTip, static_cast<WPARAM>(id), 0);
+}
+
+void Win32DialogWindow::MakeCutTextTip(int id) {
     HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,

@@ -49,6 +49,9 @@ public:
     void FocusItem(int id) override;
     void SelectAllItemText(int id) override;
     void ShowCutTextOnHover(int id) override;
+    // What ShowCutTextOnHover posts, and what the dialog procedure then calls.
+    static constexpr UINT kMakeCutTextTip = WM_APP + 1;
+    void MakeCutTextTip(int id);
     // Fills in the tip about to show for a control: its whole text when that is
     // cut off, else nothing, so that no tip shows.
     void FillCutTextTip(NMTTDISPINFOA& tip);
