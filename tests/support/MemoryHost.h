@@ -63,7 +63,7 @@ public:
     void ClearMessageBoxes() override { m_messageBoxes.clear(); }
     // Every change of a control's enabled state, in the order the code made it.
     std::vector<uitest::EnableRecord> EnableLog() const override { return m_enableLog; }
-    void ClearEnableLog() override { m_enableLog.clear(); }
+    void StartEnableLog() override { m_enableLog.clear(); }
 
     // Outside windows, the clipboard and the messages posted to them.
     kestrow::MemoryDesktop& Desktop() { return *m_desktop; }

@@ -88,9 +88,10 @@ public:
     virtual void ClearMessageBoxes() = 0;
     std::vector<std::string> MessageTexts() const;
 
-    // Every change of a control's enabled state, in order.
+    // Every change of a control's enabled state since the log was last started,
+    // in order.
     virtual std::vector<EnableRecord> EnableLog() const = 0;
-    virtual void ClearEnableLog() = 0;
+    virtual void StartEnableLog() = 0;
 
     // Windows of another program: a top-level window with a title, its children,
     // and the messages posted to them. They last until removed.

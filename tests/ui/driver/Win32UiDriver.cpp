@@ -28,6 +28,7 @@ namespace uitest {
 namespace {
 
 constexpr const char* kOutsideClass = "KestrowTestOutsideWindow";
+constexpr const char* kAnsweredProperty = "KestrowTestAnswered";
 
 std::string ClassOf(HWND hwnd) {
     char name[64] = {};
@@ -93,16 +94,20 @@ public:
         outside.hInstance = GetModuleHandleA(nullptr);
         outside.lpszClassName = kOutsideClass;
         RegisterClassA(&outside); // fails harmlessly when a driver before registered it
-        const DWORD thread = GetCurrentThreadId();
-        m_hooks[0] = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterCall, nullptr, thread);
-        m_hooks[1] = SetWindowsHookExA(WH_CALLWNDPROC, BeforeCall, nullptr, thread);
-        m_hooks[2] = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, thread);
+        // Hooks on every sent message slow Wine several times over, so message
+        // boxes are caught as they activate, and the enable log's hook waits
+        // until a test starts the log.
+        m_windowEventHook = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
+        m_getMessageHook =
+            SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
     }
     ~Win32UiDriver() override {
         m_holder.LetGo();
         RemoveOutsideWindows();
-        for (HHOOK hook : m_hooks)
-            UnhookWindowsHookEx(hook);
+        for (HHOOK hook : {m_windowEventHook, m_getMessageHook, m_enableHook}) {
+            if (hook != nullptr)
+                UnhookWindowsHookEx(hook);
+        }
         kestrow::SetDesktop(nullptr);
         ui::SetHost(nullptr);
         s_driver = nullptr;
@@ -279,7 +284,12 @@ public:
     void ClearMessageBoxes() override { m_boxes.clear(); }
 
     std::vector<EnableRecord> EnableLog() const override { return m_enableLog; }
-    void ClearEnableLog() override { m_enableLog.clear(); }
+    void StartEnableLog() override {
+        m_enableLog.clear();
+        if (m_enableHook == nullptr)
+            m_enableHook =
+                SetWindowsHookExA(WH_CALLWNDPROC, BeforeCall, nullptr, GetCurrentThreadId());
+    }
 
     // Hidden windows of our own thread stand in for the other program's.
     kestrow::WindowRef AddTopLevelWindow(const std::string& title) override {
@@ -385,15 +395,17 @@ private:
         }
     }
 
-    // A message box has opened: recorded, then answered with OK once its loop runs.
-    static LRESULT CALLBACK AfterCall(int code, WPARAM wParam, LPARAM lParam) {
-        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (code == HC_ACTION && s_driver != nullptr && call->message == WM_INITDIALOG &&
-            IsMessageBox(call->hwnd)) {
-            s_driver->m_boxes.push_back({ui::AttachedDialog(GetWindow(call->hwnd, GW_OWNER)),
-                                         MessageOf(call->hwnd), WindowText(call->hwnd)});
-            PostMessageA(call->hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(call->hwnd, IDOK)));
+    // A message box is shown, its text set: recorded, then answered with OK once
+    // its loop runs.
+    static LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
+        HWND hwnd = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_ACTIVATE && s_driver != nullptr && IsMessageBox(hwnd) &&
+            GetPropA(hwnd, kAnsweredProperty) == nullptr) {
+            SetPropA(hwnd, kAnsweredProperty, hwnd);
+            s_driver->m_boxes.push_back(
+                {ui::AttachedDialog(GetWindow(hwnd, GW_OWNER)), MessageOf(hwnd), WindowText(hwnd)});
+            PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDOK)));
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
@@ -423,7 +435,9 @@ private:
     static Win32UiDriver* s_driver;
     DrivenWin32Host m_host;
     kestrow::Win32Desktop m_desktop;
-    HHOOK m_hooks[3] = {};
+    HHOOK m_windowEventHook = nullptr;
+    HHOOK m_getMessageHook = nullptr;
+    HHOOK m_enableHook = nullptr;
     std::vector<MessageBoxRecord> m_boxes;
     std::vector<EnableRecord> m_enableLog;
     std::vector<HWND> m_outside;
