@@ -37,18 +37,29 @@ protected:
         if (driver.IsChecked(page, id) != checked)
             driver.Click(page, id);
     }
-    // From the starting state (vertical group only): switch the horizontal group
-    // on if wanted, fill every field the user can reach, then switch the vertical
-    // group off if wanted.
-    void Enter(CTextureSkewPage& page, const SkewInputs& in) {
-        if (in.horz)
-            driver.Click(page, IDC_TS_HORZ_SKEW);
+    // Fills every field the user can reach.
+    void Type(CTextureSkewPage& page, const SkewInputs& in) {
         driver.Type(page, IDC_TS_HORZ_SCALE, in.horzScale);
         driver.Type(page, IDC_TS_HORZ_RISE, in.horzRise);
         driver.Type(page, IDC_TS_HORZ_RUN, in.horzRun);
         driver.Type(page, IDC_TS_VERT_SCALE, in.vertScale);
         driver.Type(page, IDC_TS_VERT_RISE, in.vertRise);
         driver.Type(page, IDC_TS_VERT_RUN, in.vertRun);
+    }
+    // Back to the starting state, so that one window serves a whole table: the
+    // toggles need good fields, and the vertical group goes on before the
+    // horizontal one goes off, as unchecking the only group on hands over.
+    void Reset(CTextureSkewPage& page) {
+        Type(page, SkewInputs{});
+        SetChecked(page, IDC_TS_VERT_SKEW, true);
+        SetChecked(page, IDC_TS_HORZ_SKEW, false);
+    }
+    // From the starting state (vertical group only): switch the horizontal group
+    // on if wanted, fill the fields, then switch the vertical group off if wanted.
+    void Enter(CTextureSkewPage& page, const SkewInputs& in) {
+        if (in.horz)
+            driver.Click(page, IDC_TS_HORZ_SKEW);
+        Type(page, in);
         SetChecked(page, IDC_TS_HORZ_NEGATE, in.horzNegate);
         SetChecked(page, IDC_TS_VERT_NEGATE, in.vertNegate);
         if (!in.vert)
@@ -117,17 +128,18 @@ TEST_F(TextureSkewPageTest, GroupsChooseTheFormOfTheCommand) {
         {{true, true, false, false, "1", "2*32", "@256", "1", "100/4", "65535"},
          "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.2500 VU=-0.0004"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.command);
-        RunMainWindow([&](CMainDlg& dlg) {
-            CTextureSkewPage& page = Show(dlg);
+    RunMainWindow([&](CMainDlg& dlg) {
+        CTextureSkewPage& page = Show(dlg);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.command);
+            Reset(page);
             Enter(page, c.in);
             driver.Click(page, IDC_TS_CMD);
             ExpectGroups(page, c.in.horz, c.in.vert);
             ExpectPending(dlg, c.command, kLabel);
-            EXPECT_TRUE(driver.MessageBoxes().empty());
-        });
-    }
+        }
+        EXPECT_TRUE(driver.MessageBoxes().empty());
+    });
 }
 
 TEST_F(TextureSkewPageTest, TogglesEnableTheirGroupAndHandOverTheLastOne) {
@@ -166,12 +178,12 @@ TEST_F(TextureSkewPageTest, TogglesEnableInOrder) {
         Log log;
         for (const auto& record : driver.EnableLog())
             log.emplace_back(record.id, record.enabled);
-        driver.ClearEnableLog();
+        driver.StartEnableLog();
         return log;
     };
     RunMainWindow([&](CMainDlg& dlg) {
         CTextureSkewPage& page = Show(dlg);
-        driver.ClearEnableLog();
+        driver.StartEnableLog();
         driver.Click(page, IDC_TS_HORZ_SKEW);
         EXPECT_EQ(enableLog(), (Log{{IDC_TS_HORZ_NEGATE, true},
                                     {IDC_TS_HORZ_RISE, true},
@@ -265,10 +277,11 @@ TEST_F(TextureSkewPageTest, CmdChecksStopAtTheFirstFailingField) {
          {kRangeMessage},
          IDC_TS_VERT_RUN},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.messages.back() + " focus " + std::to_string(c.focus));
-        RunMainWindow([&](CMainDlg& dlg) {
-            CTextureSkewPage& page = Show(dlg);
+    RunMainWindow([&](CMainDlg& dlg) {
+        CTextureSkewPage& page = Show(dlg);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.messages.back() + " focus " + std::to_string(c.focus));
+            Reset(page);
             driver.Click(page, IDC_TS_CMD);
             ExpectPending(dlg, "POLY TEXSCALE VV=1.000000 VU=-0.500000", kLabel);
 
@@ -279,8 +292,8 @@ TEST_F(TextureSkewPageTest, CmdChecksStopAtTheFirstFailingField) {
             EXPECT_EQ(driver.FocusDialog(), &page);
             EXPECT_EQ(driver.FocusId(), c.focus);
             ExpectNothingPending(dlg);
-        });
-    }
+        }
+    });
 }
 
 // The evaluator's errors count as 0, which the run of the horizontal group and
