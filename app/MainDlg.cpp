@@ -2,7 +2,6 @@
 
 #include "app/AboutDlg.h"
 #include "app/RemoteDlg.h"
-#include "link/EditorDelivery.h"
 #include "pages/BevelScalePage.h"
 #include "pages/FloorScalePage.h"
 #include "pages/PillarWrapPage.h"
@@ -11,10 +10,15 @@
 #include "ui/DataExchange.h"
 #include "ui/MessageMap.h"
 
+#include <chrono>
 #include <iterator>
 
 namespace {
 constexpr const char* kNoCommandLabel = "CMD: ( None )";
+// How long Apply waits for the editor to take the last command before it says
+// the editor is busy: long enough for an ordinary command, short enough that a
+// mapper is never left wondering.
+constexpr std::chrono::seconds kApplyPatience{5};
 constexpr const char* kTabTexts[] = {"Pillar Wrap", "Bevel Scale", "Floor Scale", "Texture Skew"};
 } // namespace
 
@@ -96,8 +100,7 @@ void CMainDlg::PublishCommand(const std::string& command, const std::string& lab
 
 // Apply: the pending command goes to the editor. Finding no command, no editor
 // or no command line stops silently, before the clipboard is touched; a
-// delivery refused after that (a clipboard that another program keeps holding)
-// is reported, since then nothing was sent.
+// delivery refused after that is reported, since then nothing was sent.
 void CMainDlg::SendCommandToEditor() {
     SendCommandToEditor(*this);
 }
@@ -106,15 +109,13 @@ void CMainDlg::SendCommandToEditor(CDialog& messageOwner) {
     UpdateData(true);
     if (m_strCommand.empty())
         return;
-    kestrow::Desktop& desktop = kestrow::TheDesktop();
-    const kestrow::WindowRef commandLine = kestrow::FindEditorCommandLine(desktop);
-    if (commandLine == 0)
+    const kestrow::DeliveryResult result =
+        m_editorLink.Deliver(kestrow::TheDesktop(), m_strCommand, kApplyPatience);
+    if (result == kestrow::DeliveryResult::NoEditor)
         return;
     m_editCommand.SelectAll();
-    const kestrow::DeliveryResult result =
-        kestrow::PasteIntoCommandLine(desktop, commandLine, m_strCommand);
     if (result != kestrow::DeliveryResult::Delivered)
-        messageOwner.ShowMessage(kestrow::DeliveryFailureMessage(result));
+        messageOwner.ShowMessage(kestrow::DeliveryFailureMessage(result, kApplyPatience));
 }
 
 CDialog* CMainDlg::Page(int index) const {

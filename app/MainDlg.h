@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/EditorLink.h"
 #include "pages/CommandTarget.h"
 #include "ui/Controls.h"
 
@@ -23,8 +24,9 @@ public:
     void ClearCommand() override;
     void PublishCommand(const std::string& command, const std::string& label) override;
 
-    // Apply. A clipboard that cannot be taken is reported in a message box owned by
-    // the window whose button was pressed.
+    // Apply. A delivery refused once the editor was found (the last command not
+    // yet taken, a clipboard that cannot be taken, ...) is reported in a message
+    // box owned by the window whose button was pressed.
     void SendCommandToEditor();
     void SendCommandToEditor(CDialog& messageOwner) override;
 
@@ -63,4 +65,5 @@ private:
     std::string m_strCommand;
     std::string m_strCmdLabel;
     ui::IconHandle m_hIcon;
+    kestrow::EditorLink m_editorLink;
 };

@@ -24,50 +24,29 @@ not, and after -- not even those.
 // 9 significant digits tell every 32-bit float apart.
 constexpr int kFloatDigits = 9;
 
-struct EvalArgs {
-    bool help = false;
-    bool json = false;
-    std::vector<std::string> rest;
-};
-
-EvalArgs SplitEvalArgs(Args args) {
-    EvalArgs split;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--") {
-            split.rest.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
-            break;
-        }
-        if (args[i] == "--help" || args[i] == "-h")
-            split.help = true;
-        else if (args[i] == "--json")
-            split.json = true;
-        else
-            split.rest.push_back(args[i]);
-    }
-    return split;
-}
-
 } // namespace
 
 int RunEvalCommand(Args args, const CliSession& session) {
-    const EvalArgs split = SplitEvalArgs(args);
-    if (split.help) {
-        session.out << kUsage;
-        return kExitOk;
-    }
-    if (split.rest.size() != 1) {
+    bool json = false;
+    std::vector<std::string> expressions;
+    OptionParser parser;
+    parser.AddFlag("--json", json, true);
+    parser.AddPositionals(expressions, OptionParser::Positionals::Anywhere);
+    if (const auto exit = ExitBeforeRunning(parser.Parse(args), kUsage, session.out, session.err))
+        return *exit;
+    if (expressions.size() != 1) {
         return ReportUsageError("eval takes one expression", kUsage, session.err);
     }
-    const std::string& expression = split.rest.front();
+    const std::string& expression = expressions.front();
     RunReport report;
     report.inputs.push_back({"expression", expression});
     ReportMessages messages(report);
     float value = 0;
     EvalExpression(messages, expression, value);
     report.results.push_back({"value", value});
-    if (!split.json)
+    if (!json)
         session.out << FormatGeneral(value, kFloatDigits) << '\n';
-    WriteRunOutput(session, split.json, report);
+    WriteRunOutput(session, json, report);
     return report.messages.empty() ? kExitOk : kExitRejected;
 }
 

@@ -17,6 +17,11 @@ void OptionParser::AddOptionalValue(std::string name, std::string& target,
     options_.push_back({std::move(name), &target, nullptr, true, std::move(valueWhenBare)});
 }
 
+void OptionParser::AddPositionals(std::vector<std::string>& target, Positionals rule) {
+    positionals_ = &target;
+    rule_ = rule;
+}
+
 OptionParser::Option* OptionParser::Find(std::string_view name) {
     for (Option& option : options_) {
         if (option.name == name) {
@@ -37,17 +42,33 @@ bool OptionParser::Given(std::string_view name) const {
 
 OptionParser::Outcome OptionParser::Parse(Args args) {
     using Status = Outcome::Status;
+    bool optionsOver = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        if (positionals_ != nullptr && !optionsOver && arg == "--") {
+            optionsOver = true;
+            continue;
+        }
+        if (optionsOver) {
+            positionals_->push_back(args[i]);
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             return {Status::HelpRequested, {}};
         }
-        if (!arg.starts_with("--")) {
-            return {Status::UsageError, "unexpected argument '" + args[i] + "'"};
-        }
         const size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
-        Option* option = Find(name);
+        Option* option = arg.starts_with("--") ? Find(name) : nullptr;
+        const bool dashed = arg.starts_with("-") && arg != "-";
+        if (option == nullptr && positionals_ != nullptr &&
+            (rule_ == Positionals::Anywhere || !dashed)) {
+            positionals_->push_back(args[i]);
+            optionsOver = rule_ == Positionals::OptionsFirst;
+            continue;
+        }
+        if (!arg.starts_with(positionals_ != nullptr ? "-" : "--")) {
+            return {Status::UsageError, "unexpected argument '" + args[i] + "'"};
+        }
         if (option == nullptr) {
             return {Status::UsageError, "unknown option '" + std::string(name) + "'"};
         }

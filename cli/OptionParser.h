@@ -19,6 +19,14 @@ public:
     // "--name" alone sets `valueWhenBare`; only "--name=VALUE" gives another value.
     void AddOptionalValue(std::string name, std::string& target, std::string valueWhenBare);
 
+    // Which arguments that are no option a subcommand takes, into `target`; "--"
+    // ends the options either way.
+    enum class Positionals {
+        OptionsFirst, // the first ends the options: send's commands may look like them
+        Anywhere,     // any argument that is no known option: an expression may begin with '-'
+    };
+    void AddPositionals(std::vector<std::string>& target, Positionals rule);
+
     struct Outcome {
         enum class Status { Parsed, HelpRequested, UsageError } status;
         std::string error; // for UsageError
@@ -40,6 +48,8 @@ private:
     Option* Find(std::string_view name);
 
     std::vector<Option> options_;
+    std::vector<std::string>* positionals_ = nullptr;
+    Positionals rule_ = Positionals::OptionsFirst;
 };
 
 // Ends the subcommand early when the arguments asked for help (usage on `out`,

@@ -2,7 +2,7 @@
 #include <cctype>
 
 #include "cli/PageCommand.h"
-#include "link/EditorDelivery.h"
+#include "link/EditorLink.h"
 #include "ui/FieldMessages.h"
 #include "ui/NumberText.h"
 

@@ -3,13 +3,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "cli/OptionParser.h"
 #include "cli/RunReport.h"
 #include "cli/Subcommands.h"
-#include "link/EditorDelivery.h"
+#include "link/EditorLink.h"
 
 namespace kestrow::cli {
 namespace {
@@ -18,21 +17,23 @@ constexpr std::string_view kUsage = R"(usage: kestrow-cli send [--json] [--] COM
        kestrow-cli send [--json] -
 
 Delivers each COMMAND in turn to the running editor as Apply does: the command
-goes on the clipboard, Escape clears whatever is typed in the command line of
-the editor's "Unreal Log Window", the command is pasted there, and Enter
-executes it. The editor takes each one before the next is sent. With '-' the
-commands are read from standard input, one a line. Blank commands are skipped.
-The editor's command line takes at most 254 characters, printable ASCII only
-(32 to 126). Every command is checked before the first is sent: one that holds
-any other character (a tab, a control or non-ASCII character) is a usage error,
-and one longer than the command line takes is refused; either way nothing is
-sent.
-Exit status: 0 every command delivered; 1 a command was too long (nothing was
-sent) or a delivery failed (stderr names the line: the lines before it were
+goes on the clipboard, whatever is typed in the editor's command line is
+cleared, the command is pasted there, and Enter executes it. Reaches the
+1998-2001 editors, UT 469 in any language and Unreal 227: the log window of
+class "UnrealEdUnrealWLog", else the one titled "Unreal Log Window". The editor
+takes each command before the next is sent; a busy one is waited for up to 60
+seconds. With '-' the commands are read from standard input, one a line. Blank
+commands are skipped. A command may hold at most 254 characters, printable
+ASCII only (32 to 126). Every command is checked before the first is sent: one
+that holds any other character (a tab, a control or non-ASCII character) is a
+usage error, and one longer than the command line takes is refused; either way
+nothing is sent.
+Exit status: 0 the editor took every command; 1 a command was too long (nothing
+was sent) or a delivery failed (stderr names the line: the lines before it were
 delivered, none after it was sent); 2 a usage error, or a build that cannot
 reach the editor; 3 no editor window was found (nothing was sent).
 Needs the Windows build, kestrow-cli.exe (on Linux under Wine, in the editor's
-Wine prefix).
+own Wine prefix).
 )";
 
 struct SendOptions {
@@ -49,35 +50,20 @@ bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// Options come first; "--" ends them, and "-" alone reads standard input.
-std::variant<SendOptions, std::string> ParseSendArgs(Args args, bool& help) {
-    SendOptions options;
-    std::size_t i = 0;
-    for (; i < args.size() && args[i].starts_with("-") && args[i] != "-"; ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            help = true;
-            return options;
-        }
-        if (args[i] == "--") {
-            ++i;
-            break;
-        }
-        if (args[i] != "--json")
-            return "unknown option '" + args[i] + "'";
-        options.json = true;
-    }
-    options.commands.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+// What is wrong with the commands given, if anything; "-" alone reads standard
+// input.
+std::optional<std::string> TakeCommands(SendOptions& options) {
     if (options.commands.empty())
-        return std::string("send takes the commands, or - to read them from standard input");
+        return "send takes the commands, or - to read them from standard input";
     if (options.commands.size() == 1 && options.commands.front() == "-") {
         options.commands.clear();
         options.fromInput = true;
     }
     for (const std::string& command : options.commands) {
         if (HasLineBreak(command))
-            return std::string("a command holds a line break: give each as its own argument");
+            return "a command holds a line break: give each as its own argument";
     }
-    return options;
+    return std::nullopt;
 }
 
 // The lines of the input, each ended by LF, CR LF or CR alone.
@@ -164,15 +150,11 @@ int SendAll(Desktop& desktop, const std::vector<std::string>& commands, RunRepor
         return result == DeliveryResult::NoEditor && delivered == 0 ? kExitNoEditor : kExitRejected;
     };
     if (!std::all_of(commands.begin(), commands.end(), IsBlank)) {
-        const WindowRef commandLine = FindEditorCommandLine(desktop);
-        const std::optional<std::size_t> textLimit =
-            commandLine == 0 ? std::nullopt : desktop.AskTextLimit(commandLine, kEditorPatience);
-        if (!textLimit) {
-            const auto result =
-                commandLine == 0 ? DeliveryResult::NoEditor : DeliveryResult::NotResponding;
-            return stop(result, DeliveryFailureMessage(result));
-        }
-        const std::size_t longest = LongestCommand(*textLimit);
+        CommandLine commandLine;
+        const DeliveryResult opened = OpenCommandLine(desktop, kEditorPatience, commandLine);
+        if (opened != DeliveryResult::Delivered)
+            return stop(opened, DeliveryFailureMessage(opened));
+        const std::size_t longest = LongestCommand(commandLine);
         for (std::size_t i = 0; i < commands.size(); ++i) {
             if (!IsBlank(commands[i]) && commands[i].size() > longest)
                 return stop(DeliveryResult::TooLong,
@@ -206,15 +188,14 @@ int SendAll(Desktop& desktop, const std::vector<std::string>& commands, RunRepor
 } // namespace
 
 int RunSendCommand(Args args, const CliSession& session) {
-    bool help = false;
-    const auto parsed = ParseSendArgs(args, help);
-    if (help) {
-        session.out << kUsage;
-        return kExitOk;
-    }
-    if (const auto* error = std::get_if<std::string>(&parsed))
+    SendOptions options;
+    OptionParser parser;
+    parser.AddFlag("--json", options.json, true);
+    parser.AddPositionals(options.commands, OptionParser::Positionals::OptionsFirst);
+    if (const auto exit = ExitBeforeRunning(parser.Parse(args), kUsage, session.out, session.err))
+        return *exit;
+    if (const auto error = TakeCommands(options))
         return ReportUsageError(*error, kUsage, session.err);
-    const SendOptions& options = std::get<SendOptions>(parsed);
 
     if (session.desktop == nullptr)
         return ReportNoEditorAccess(session.err);

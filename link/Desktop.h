@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kestrow {
 
@@ -17,6 +18,7 @@ enum class EditMessage {
     SelectAll,
     Paste,
     Enter,        // the Enter key's character
+    EnterKey,     // the Enter key pressed (a key-down), for a combo box
     SetTextLimit, // to the given limit
 };
 
@@ -26,10 +28,14 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // 0 when there is no such window.
-    virtual WindowRef FindTopLevelWindow(const std::string& title) = 0;
-    // The topmost of the window's children, 0 when it has none.
-    virtual WindowRef FirstChild(WindowRef parent) = 0;
+    // 0 when there is no such window; an empty class name or title matches any.
+    virtual WindowRef FindTopLevelWindow(const std::string& className,
+                                         const std::string& title) = 0;
+    // The window's own children (not theirs), topmost first.
+    virtual std::vector<WindowRef> Children(WindowRef parent) = 0;
+    virtual std::string ClassName(WindowRef window) = 0;
+    // False once the window is gone.
+    virtual bool Exists(WindowRef window) = 0;
     // Queued behind whatever was posted to the window before; the limit goes
     // with SetTextLimit only.
     virtual void Post(WindowRef target, EditMessage message, std::size_t textLimit = 0) = 0;
@@ -46,7 +52,8 @@ public:
 
     // A clock that only goes forward, for deadlines.
     virtual std::chrono::milliseconds Now() = 0;
-    // Waits; our windows keep repainting, but no input reaches them meanwhile.
+    // Waits with the wait cursor; our windows keep repainting, but no input
+    // reaches them meanwhile.
     virtual void Pause(std::chrono::milliseconds duration) = 0;
 };
 

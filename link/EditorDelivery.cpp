@@ -1,6 +1,7 @@
 #include "link/EditorDelivery.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 
@@ -8,8 +9,23 @@ namespace kestrow {
 
 namespace {
 
-constexpr const char* kEditorLogWindowTitle = "Unreal Log Window";
 Desktop* g_desktop = nullptr;
+
+bool ContainsNoCase(std::string_view text, std::string_view part) {
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           }) != text.end();
+}
+
+// Unreal 227's command box, or 0 where the log window has none.
+WindowRef FindCommandBox(Desktop& desktop, const std::vector<WindowRef>& children) {
+    for (WindowRef child : children) {
+        if (ContainsNoCase(desktop.ClassName(child), "ComboBox"))
+            return child;
+    }
+    return 0;
+}
 
 // True once the clipboard holds exactly the command; retries while another
 // program holds the clipboard open, for kClipboardPatience at most.
@@ -35,9 +51,38 @@ void SetDesktop(Desktop* desktop) {
     g_desktop = desktop;
 }
 
-WindowRef FindEditorCommandLine(Desktop& desktop) {
-    const WindowRef logWindow = desktop.FindTopLevelWindow(kEditorLogWindowTitle);
-    return logWindow == 0 ? 0 : desktop.FirstChild(logWindow);
+// By class first: a game's log window may carry the older editors' title.
+WindowRef FindEditorLogWindow(Desktop& desktop) {
+    const WindowRef byClass = desktop.FindTopLevelWindow(kEditorLogWindowClass, {});
+    return byClass != 0 ? byClass : desktop.FindTopLevelWindow({}, kEditorLogWindowTitle);
+}
+
+// The kind follows from what the log window holds, not from its title, which
+// each build and language words its own way.
+DeliveryResult OpenCommandLine(Desktop& desktop, std::chrono::milliseconds patience,
+                               CommandLine& commandLine) {
+    const WindowRef logWindow = FindEditorLogWindow(desktop);
+    const std::vector<WindowRef> children =
+        logWindow == 0 ? std::vector<WindowRef>{} : desktop.Children(logWindow);
+    if (children.empty())
+        return DeliveryResult::NoEditor;
+    if (const WindowRef box = FindCommandBox(desktop, children)) {
+        const std::vector<WindowRef> inside = desktop.Children(box);
+        commandLine = {CommandLineKind::CommandBox, inside.empty() ? 0 : inside.front(), box};
+    } else {
+        commandLine = {CommandLineKind::TypingBuffer, children.front(), children.front()};
+    }
+    if (commandLine.edit == 0)
+        return DeliveryResult::NoEditor;
+    const std::optional<std::size_t> limit = desktop.AskTextLimit(commandLine.edit, patience);
+    if (!limit)
+        return desktop.Exists(commandLine.edit) ? DeliveryResult::NotResponding
+                                                : DeliveryResult::NoEditor;
+    // Every edit control answers a limit of one or more: this is no command line.
+    if (*limit == 0)
+        return DeliveryResult::NoEditor;
+    commandLine.textLimit = *limit;
+    return DeliveryResult::Delivered;
 }
 
 std::size_t FindUnprintable(std::string_view command) {
@@ -49,39 +94,54 @@ std::size_t FindUnprintable(std::string_view command) {
     return std::string_view::npos;
 }
 
-std::size_t LongestCommand(std::size_t textLimit) {
-    return std::min(kCommandLineCapacity, textLimit);
+std::size_t LongestCommand(const CommandLine& commandLine) {
+    return std::min(kCommandLineCapacity, commandLine.textLimit);
 }
 
-DeliveryResult PasteIntoCommandLine(Desktop& desktop, WindowRef commandLine,
-                                    const std::string& command, std::size_t longest) {
+DeliveryResult PasteIntoCommandLine(Desktop& desktop, const CommandLine& commandLine,
+                                    const std::string& command) {
     if (FindUnprintable(command) != std::string_view::npos)
         return DeliveryResult::NotPrintable;
-    if (command.size() > longest)
+    if (command.size() > LongestCommand(commandLine))
         return DeliveryResult::TooLong;
     if (!PutCommandOnClipboard(desktop, command))
         return DeliveryResult::ClipboardBusy;
-    // One target, so the editor handles them in this order. The editor's command
-    // line adds a paste to whatever the mapper left typed, and only Escape clears
-    // it; a plain edit box ignores Escape, and selecting all makes its paste
-    // replace what is there.
-    desktop.Post(commandLine, EditMessage::Escape);
-    desktop.Post(commandLine, EditMessage::SelectAll);
-    desktop.Post(commandLine, EditMessage::Paste);
-    desktop.Post(commandLine, EditMessage::Enter);
+    // All go to windows of the editor's one thread, which handles them in this
+    // order.
+    if (commandLine.kind == CommandLineKind::CommandBox) {
+        // Selecting all makes the paste replace what the mapper left typed; the
+        // box runs its text on the Enter key alone, not on its character.
+        desktop.Post(commandLine.edit, EditMessage::SelectAll);
+        desktop.Post(commandLine.edit, EditMessage::Paste);
+        desktop.Post(commandLine.enter, EditMessage::EnterKey);
+        return DeliveryResult::Delivered;
+    }
+    // The display adds a paste to whatever the mapper left typed, and only
+    // Escape clears it; a plain edit box ignores Escape, and selecting all
+    // makes its paste replace what is there.
+    desktop.Post(commandLine.edit, EditMessage::Escape);
+    desktop.Post(commandLine.edit, EditMessage::SelectAll);
+    desktop.Post(commandLine.edit, EditMessage::Paste);
+    desktop.Post(commandLine.enter, EditMessage::Enter);
     return DeliveryResult::Delivered;
 }
 
-std::string DeliveryFailureMessage(DeliveryResult result) {
-    const std::string patience = std::to_string(kEditorPatience.count()) + " seconds";
+std::string DeliveryFailureMessage(DeliveryResult result, std::chrono::milliseconds patience) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(patience).count();
+    const std::string waited = std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
     switch (result) {
     case DeliveryResult::Delivered:
         break;
     case DeliveryResult::NoEditor:
-        return "No window titled \"Unreal Log Window\" with a command line was found, so "
-               "nothing was sent.";
+        return std::string("No editor log window with a command line was found (a window of "
+                           "class \"") +
+               kEditorLogWindowClass + "\", or one titled \"" + kEditorLogWindowTitle +
+               "\"), so nothing was sent.";
     case DeliveryResult::NotResponding:
-        return "The editor did not answer within " + patience + ", so nothing was sent.";
+        return "The editor did not answer within " + waited + ", so nothing was sent.";
+    case DeliveryResult::EditorBusy:
+        return "The editor is still busy with the last command, so nothing was sent. Please try "
+               "again once it is done.";
     case DeliveryResult::NotPrintable:
         return "The command holds a character the editor's command line does not take (it "
                "takes printable ASCII only), so nothing was sent.";
@@ -91,7 +151,7 @@ std::string DeliveryFailureMessage(DeliveryResult result) {
         return "The command was not sent to the editor because another program is holding the "
                "clipboard. Please try again.";
     case DeliveryResult::NotTaken:
-        return "The command was sent, but the editor did not take it within " + patience + ".";
+        return "The command was sent, but the editor did not take it within " + waited + ".";
     }
     return {};
 }

@@ -6,16 +6,16 @@ namespace kestrow {
 
 namespace {
 
-constexpr LPARAM kEnterKeyData = 0x001C0000;  // repeat 0, scan code 0x1C
-constexpr LPARAM kEscapeKeyData = 0x00010000; // repeat 0, scan code 0x01
+constexpr LPARAM kEnterKeyData = 0x001C0000;    // repeat 0, scan code 0x1C
+constexpr LPARAM kEnterKeyDownData = 0x001C0001; // repeat 1, scan code 0x1C
+constexpr LPARAM kEscapeKeyData = 0x00010000;    // repeat 0, scan code 0x01
 
 HWND HandleOf(WindowRef window) {
     return reinterpret_cast<HWND>(window);
 }
 
-BOOL CALLBACK EnumFirstChildProc(HWND hwnd, LPARAM lParam) {
-    *reinterpret_cast<HWND*>(lParam) = hwnd;
-    return FALSE;
+const char* OrAny(const std::string& text) {
+    return text.empty() ? nullptr : text.c_str();
 }
 
 // The window's answer, or nothing when it is gone or did not answer in time.
@@ -35,14 +35,27 @@ Win32Desktop::~Win32Desktop() {
         DestroyWindow(m_clipboardOwner);
 }
 
-WindowRef Win32Desktop::FindTopLevelWindow(const std::string& title) {
-    return reinterpret_cast<WindowRef>(FindWindowA(nullptr, title.c_str()));
+WindowRef Win32Desktop::FindTopLevelWindow(const std::string& className,
+                                           const std::string& title) {
+    return reinterpret_cast<WindowRef>(FindWindowA(OrAny(className), OrAny(title)));
 }
 
-WindowRef Win32Desktop::FirstChild(WindowRef parent) {
-    HWND child = nullptr;
-    EnumChildWindows(HandleOf(parent), EnumFirstChildProc, reinterpret_cast<LPARAM>(&child));
-    return reinterpret_cast<WindowRef>(child);
+std::vector<WindowRef> Win32Desktop::Children(WindowRef parent) {
+    std::vector<WindowRef> children;
+    for (HWND child = GetWindow(HandleOf(parent), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(reinterpret_cast<WindowRef>(child));
+    return children;
+}
+
+std::string Win32Desktop::ClassName(WindowRef window) {
+    char name[256] = {};
+    return std::string(name, static_cast<std::size_t>(
+                                 GetClassNameA(HandleOf(window), name, sizeof name)));
+}
+
+bool Win32Desktop::Exists(WindowRef window) {
+    return IsWindow(HandleOf(window)) != FALSE;
 }
 
 void Win32Desktop::Post(WindowRef target, EditMessage message, std::size_t textLimit) {
@@ -58,6 +71,9 @@ void Win32Desktop::Post(WindowRef target, EditMessage message, std::size_t textL
         break;
     case EditMessage::Enter:
         PostMessageA(HandleOf(target), WM_CHAR, '\r', kEnterKeyData);
+        break;
+    case EditMessage::EnterKey:
+        PostMessageA(HandleOf(target), WM_KEYDOWN, VK_RETURN, kEnterKeyDownData);
         break;
     case EditMessage::SetTextLimit:
         PostMessageA(HandleOf(target), EM_SETLIMITTEXT, textLimit, 0);
@@ -121,7 +137,9 @@ std::chrono::milliseconds Win32Desktop::Now() {
 
 void Win32Desktop::Pause(std::chrono::milliseconds duration) {
     // Only paint messages run: the window does not freeze, and no second click
-    // can start a delivery inside this one.
+    // can start a delivery inside this one. Mouse input stays queued too, so
+    // nothing puts the arrow back before the wait is over.
+    const HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(duration.count());
     for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_PAINT);
@@ -129,6 +147,7 @@ void Win32Desktop::Pause(std::chrono::milliseconds duration) {
         while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
             DispatchMessageA(&message);
     }
+    SetCursor(before);
 }
 
 } // namespace kestrow

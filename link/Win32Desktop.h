@@ -14,8 +14,10 @@ public:
     Win32Desktop(const Win32Desktop&) = delete;
     Win32Desktop& operator=(const Win32Desktop&) = delete;
 
-    WindowRef FindTopLevelWindow(const std::string& title) override;
-    WindowRef FirstChild(WindowRef parent) override;
+    WindowRef FindTopLevelWindow(const std::string& className, const std::string& title) override;
+    std::vector<WindowRef> Children(WindowRef parent) override;
+    std::string ClassName(WindowRef window) override;
+    bool Exists(WindowRef window) override;
     void Post(WindowRef target, EditMessage message, std::size_t textLimit) override;
     std::optional<std::size_t> AskTextLimit(WindowRef window,
                                             std::chrono::milliseconds timeout) override;

@@ -9,7 +9,7 @@
 
 #include "CliRun.h"
 #include "FakeEditor.h"
-#include "tests/support/BothKinds.h"
+#include "tests/support/EveryKind.h"
 
 namespace kestrow::testing {
 namespace {
@@ -18,7 +18,8 @@ using State = FakeEditor::State;
 using Lines = std::vector<std::string>;
 
 const std::string kNoEditor =
-    "No window titled \"Unreal Log Window\" with a command line was found, so nothing was sent.\n";
+    "No editor log window with a command line was found (a window of class "
+    "\"UnrealEdUnrealWLog\", or one titled \"Unreal Log Window\"), so nothing was sent.\n";
 const std::string kClipboardBusy = "The command was not sent to the editor because another "
                                    "program is holding the clipboard. Please try again.";
 
@@ -147,11 +148,11 @@ TEST(SendCommand, UsageErrorsSendNothing) {
     }
 }
 
-class SendToEitherKind : public ::testing::TestWithParam<uitest::CommandLineKind> {};
+class SendToEveryKind : public ::testing::TestWithParam<uitest::CommandLineKind> {};
 
 // Whatever the mapper left typed in the editor's command line, the editor
 // executes exactly each command.
-TEST_P(SendToEitherKind, TheEditorExecutesExactlyTheCommandsWhateverWasLeftTyped) {
+TEST_P(SendToEveryKind, TheEditorExecutesExactlyTheCommandsWhateverWasLeftTyped) {
     FakeEditor editor({}, GetParam());
     editor.TypeInto(editor.CommandLine(), "leftover");
     const CliResult args = RunCliCapturing({"send", "POLY TEXPAN U=9", "POLY A"}, "", &editor);
@@ -166,7 +167,7 @@ TEST_P(SendToEitherKind, TheEditorExecutesExactlyTheCommandsWhateverWasLeftTyped
 // The editor's command line takes 254 characters after its prompt, or fewer
 // where its edit control's own limit is lower: a longer line would be executed
 // cut short, so none is sent.
-TEST_P(SendToEitherKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
+TEST_P(SendToEveryKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
     const auto line = [](std::size_t length) {
         std::string text = "POLY TEXPAN U=1 ";
         return text.append(length - text.size(), 'x');
@@ -189,7 +190,7 @@ TEST_P(SendToEitherKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
          }) {
         FakeEditor editor({}, GetParam());
         if (c.textLimit != 0)
-            editor.SetTextLimit(editor.CommandLine(), c.textLimit, std::chrono::milliseconds{0});
+            editor.SetTextLimit(editor.Edit(), c.textLimit, std::chrono::milliseconds{0});
         const CliResult r =
             RunCliCapturing({"send", "-"}, "POLY A\n" + line(c.length) + "\n", &editor);
         EXPECT_EQ(c.status, r.status) << c.length;
@@ -198,7 +199,7 @@ TEST_P(SendToEitherKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, SendToEitherKind, uitest::BothKinds(), uitest::KindParamName());
+INSTANTIATE_TEST_SUITE_P(EveryKind, SendToEveryKind, uitest::EveryKind(), uitest::KindParamName());
 
 // A build without a window system says so before it prints or reads anything.
 TEST(SendCommand, WithoutAnEditorToReachSaysItNeedsTheWindowsBuild) {
@@ -230,7 +231,7 @@ void PrintTo(const ApplyCase& c, std::ostream* os) {
 class ApplyOption : public ::testing::TestWithParam<ApplyCase> {};
 
 // The page prints as it would without --apply, then the editor executes exactly
-// its command, whatever was left typed in either kind of command line.
+// its command, whatever was left typed in any kind of command line.
 TEST_P(ApplyOption, PrintsThenDeliversThePagesCommand) {
     const ApplyCase& c = GetParam();
     std::vector<std::string> plain;
@@ -238,8 +239,7 @@ TEST_P(ApplyOption, PrintsThenDeliversThePagesCommand) {
         if (!arg.starts_with("--apply"))
             plain.push_back(arg);
     }
-    for (const auto kind :
-         {uitest::CommandLineKind::PlainEdit, uitest::CommandLineKind::EditorLike}) {
+    for (const auto kind : uitest::kEveryKind) {
         FakeEditor editor({}, kind);
         editor.TypeInto(editor.CommandLine(), "abc");
         const CliResult r = RunCliCapturing(c.args, "", &editor);
@@ -303,9 +303,10 @@ TEST(ApplyOption, JsonSaysWhichCommandWasDelivered) {
     EXPECT_EQ(3, missing.status);
     EXPECT_EQ("", missing.err);
     EXPECT_NE(std::string::npos,
-              missing.out.find("\"delivered\":false}],\"messages\":[\"No window titled "
-                               "\\\"Unreal Log Window\\\" with a command line was found, so "
-                               "nothing was sent.\"]}\n"))
+              missing.out.find("\"delivered\":false}],\"messages\":[\"No editor log window "
+                               "with a command line was found (a window of class "
+                               "\\\"UnrealEdUnrealWLog\\\", or one titled \\\"Unreal Log "
+                               "Window\\\"), so nothing was sent.\"]}\n"))
         << missing.out;
 }
 

@@ -17,21 +17,28 @@ public:
     explicit FakeEditor(std::vector<State> script = {},
                         uitest::CommandLineKind kind = uitest::CommandLineKind::PlainEdit)
         : script_(std::move(script)) {
-        commandLine_ = AddCommandLine(AddTopLevelWindow("Unreal Log Window"), kind);
+        commandLine_ = AddEditor(kind);
     }
 
     // What the editor executed.
     std::vector<std::string> Sent() { return Executed(commandLine_); }
     WindowRef CommandLine() const { return commandLine_; }
+    // The edit control the command is pasted into: Unreal 227's is in its box.
+    WindowRef Edit() {
+        const std::vector<WindowRef> inside = Children(commandLine_);
+        return inside.empty() ? commandLine_ : inside.front();
+    }
     int LookUps() const { return lookUps_; }
 
     // Every delivery, and send's check before it, starts by looking for the log
-    // window.
-    WindowRef FindTopLevelWindow(const std::string& title) override {
-        if (lookUps_ < static_cast<int>(script_.size()))
-            Enter(script_[static_cast<std::size_t>(lookUps_)]);
-        ++lookUps_;
-        return MemoryDesktop::FindTopLevelWindow(title);
+    // window by its class.
+    WindowRef FindTopLevelWindow(const std::string& className, const std::string& title) override {
+        if (!className.empty()) {
+            if (lookUps_ < static_cast<int>(script_.size()))
+                Enter(script_[static_cast<std::size_t>(lookUps_)]);
+            ++lookUps_;
+        }
+        return MemoryDesktop::FindTopLevelWindow(className, title);
     }
 
 private:
@@ -48,8 +55,8 @@ private:
         case State::NotAnswering:
             StopAnswering(commandLine_);
             break;
-        case State::Busy:
-            KeepBusy(commandLine_);
+        case State::Busy: // answers, then never takes what is posted next
+            KeepBusyOnceAnswered(commandLine_);
             break;
         }
     }

@@ -1,6 +1,6 @@
 // Sending a command and waiting until the editor has taken it, on an in-memory
 // desktop whose clock moves only while delivery pauses or waits for an answer.
-#include "link/EditorDelivery.h"
+#include "link/EditorLink.h"
 #include "tests/support/MemoryDesktop.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ constexpr unsigned kEmSetLimitText = 0x00C5;
 // The editor's log window with its command line, and text the user copied earlier.
 struct EditorDesktop {
     explicit EditorDesktop(uitest::CommandLineKind kind = uitest::CommandLineKind::PlainEdit) {
-        commandLine = desktop.AddCommandLine(desktop.AddTopLevelWindow("Unreal Log Window"), kind);
+        commandLine = desktop.AddEditor(kind);
         desktop.SetClipboard(kEarlierClipboard);
     }
 
@@ -45,8 +45,9 @@ TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
     const Case cases[] = {
         {"taken at once", kCommand, 32767, milliseconds{0}, DeliveryResult::Delivered,
          milliseconds{0}, 32766, 32767},
+        // Answered once free, then read again after a poll's pause.
         {"taken once the editor is free", kCommand, 32767, milliseconds{5000},
-         DeliveryResult::Delivered, milliseconds{5000}, 32766, 32767},
+         DeliveryResult::Delivered, milliseconds{5002}, 32766, 32767},
         {"the lowest limit is marked one higher", "X", 1, milliseconds{0},
          DeliveryResult::Delivered, milliseconds{0}, 2, 1},
         {"still busy when patience runs out", kCommand, 32767, milliseconds{61000},
@@ -56,7 +57,8 @@ TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
         SCOPED_TRACE(c.name);
         EditorDesktop editor;
         editor.desktop.SetTextLimit(editor.commandLine, c.limit, milliseconds{0});
-        editor.desktop.KeepBusy(editor.commandLine, c.busy);
+        // A long command of the editor's own starts the moment it has answered.
+        editor.desktop.KeepBusyOnceAnswered(editor.commandLine, c.busy);
 
         EXPECT_EQ(DeliverAndWait(editor.desktop, c.command), c.result);
 
@@ -91,6 +93,12 @@ TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
              e.desktop.AddTopLevelWindow("Unreal Log Window");
          },
          DeliveryResult::NoEditor, milliseconds{0}},
+        {"a log window whose first child is no edit control",
+         [](EditorDesktop& e) {
+             e.desktop.RemoveOutsideWindows();
+             e.desktop.AddChildWindow(e.desktop.AddTopLevelWindow("Unreal Log Window"));
+         },
+         DeliveryResult::NoEditor, milliseconds{0}},
         {"a command line that does not answer",
          [](EditorDesktop& e) { e.desktop.StopAnswering(e.commandLine); },
          DeliveryResult::NotResponding, milliseconds{60000}},
@@ -106,7 +114,10 @@ TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
         // The editor's display answers the limit of the whole log, not of its
         // command line, which would cut this one short.
         {"a command longer than the editor's command line takes",
-         [](EditorDesktop& e) { e = EditorDesktop(uitest::CommandLineKind::EditorLike); },
+         [](EditorDesktop& e) {
+             e.desktop.RemoveOutsideWindows();
+             e.desktop.AddEditor(uitest::CommandLineKind::Classic);
+         },
          DeliveryResult::TooLong, milliseconds{0}, std::string(255, 'x')},
     };
     for (const Case& c : cases) {

@@ -1,12 +1,13 @@
-// One delivery, as Apply makes it, against both kinds of command line on an
+// One delivery, as Apply makes it, against every kind of command line on an
 // in-memory desktop: what the editor executes, and what is refused before
 // anything reaches it.
 #include "link/EditorDelivery.h"
-#include "tests/support/BothKinds.h"
+#include "tests/support/EveryKind.h"
 #include "tests/support/MemoryDesktop.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,16 +20,24 @@ using Lines = std::vector<std::string>;
 constexpr const char* kCommand = "POLY TEXSCALE UU=1.000000 VV=1.414214";
 constexpr const char* kEarlierClipboard = "copied earlier by the user";
 
+// The editor's command line as delivery finds it.
+CommandLine Opened(MemoryDesktop& desktop) {
+    CommandLine opened;
+    EXPECT_EQ(OpenCommandLine(desktop, kEditorPatience, opened), DeliveryResult::Delivered);
+    return opened;
+}
+
 class PasteIntoCommandLineTest : public ::testing::TestWithParam<CommandLineKind> {
 protected:
     void SetUp() override {
-        commandLine =
-            desktop.AddCommandLine(desktop.AddTopLevelWindow("Unreal Log Window"), GetParam());
+        commandLine = desktop.AddEditor(GetParam());
         desktop.SetClipboard(kEarlierClipboard);
+        opened = Opened(desktop);
     }
 
     MemoryDesktop desktop;
     WindowRef commandLine = 0;
+    CommandLine opened;
 };
 
 // The editor's own command line adds a paste to what is typed there, and keeps
@@ -40,7 +49,7 @@ TEST_P(PasteIntoCommandLineTest, TheEditorExecutesExactlyTheCommandWhateverWasLe
          {std::string(), std::string("abc"), std::string("TEXALIGN"), std::string(300, 'x')}) {
         SCOPED_TRACE(leftover.size());
         desktop.TypeInto(commandLine, leftover);
-        EXPECT_EQ(PasteIntoCommandLine(desktop, commandLine, kCommand), DeliveryResult::Delivered);
+        EXPECT_EQ(PasteIntoCommandLine(desktop, opened, kCommand), DeliveryResult::Delivered);
         executed.push_back(kCommand);
         EXPECT_EQ(desktop.Executed(commandLine), executed);
         EXPECT_EQ(desktop.Typed(commandLine), "");
@@ -72,7 +81,7 @@ TEST_P(PasteIntoCommandLineTest, RefusesWhatTheEditorWouldRunDifferently) {
         const Lines executedBefore = desktop.Executed(commandLine);
         const std::string clipboardBefore = desktop.Clipboard();
 
-        EXPECT_EQ(PasteIntoCommandLine(desktop, commandLine, c.command), c.result);
+        EXPECT_EQ(PasteIntoCommandLine(desktop, opened, c.command), c.result);
 
         Lines executed = executedBefore;
         if (c.result == DeliveryResult::Delivered)
@@ -85,7 +94,7 @@ TEST_P(PasteIntoCommandLineTest, RefusesWhatTheEditorWouldRunDifferently) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, PasteIntoCommandLineTest, uitest::BothKinds(),
+INSTANTIATE_TEST_SUITE_P(EveryKind, PasteIntoCommandLineTest, uitest::EveryKind(),
                          uitest::KindParamName());
 
 // The clipboard takes the command, but another program writes over it before it
@@ -101,14 +110,51 @@ public:
 
 TEST(PasteIntoCommandLine, AClipboardWrittenOverBeforeItIsReadBackSendsNothing) {
     ClipboardWrittenOverElsewhere desktop;
-    const WindowRef commandLine = desktop.AddCommandLine(
-        desktop.AddTopLevelWindow("Unreal Log Window"), CommandLineKind::EditorLike);
+    const WindowRef commandLine = desktop.AddEditor(CommandLineKind::Classic);
 
-    EXPECT_EQ(PasteIntoCommandLine(desktop, commandLine, kCommand), DeliveryResult::ClipboardBusy);
+    EXPECT_EQ(PasteIntoCommandLine(desktop, Opened(desktop), kCommand),
+              DeliveryResult::ClipboardBusy);
 
     EXPECT_TRUE(desktop.PostedMessages().empty());
     EXPECT_TRUE(desktop.Executed(commandLine).empty());
     EXPECT_EQ(desktop.Now(), kClipboardPatience);
+}
+
+// Every editor build's log window is of the editor's class, whatever its title
+// says; only where there is none does the older title find a log window, which
+// a game's log window may carry too.
+TEST(OpenCommandLine, FindsTheEditorsLogWindowFirst) {
+    struct Case {
+        const char* name;
+        bool gameFirst;
+        std::optional<CommandLineKind> editor;
+        bool gameExecutes;
+    };
+    const Case cases[] = {
+        {"UT 469 beside a game titled as the older editors", true, CommandLineKind::Ut469, false},
+        {"Unreal 227 beside its game", true, CommandLineKind::Unreal227, false},
+        {"a stand-in known by its title alone", false, CommandLineKind::PlainEdit, false},
+        {"the game alone", true, std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryDesktop desktop;
+        const auto [gameClass, gameTitle] = uitest::kGameLogWindow;
+        const WindowRef game = c.gameFirst ? desktop.AddCommandLine(
+                                                 desktop.AddTopLevelWindow(gameTitle, gameClass),
+                                                 CommandLineKind::Classic)
+                                           : 0;
+        const WindowRef editor = c.editor ? desktop.AddEditor(*c.editor) : 0;
+
+        ASSERT_EQ(PasteIntoCommandLine(desktop, Opened(desktop), kCommand),
+                  DeliveryResult::Delivered);
+        if (editor != 0) {
+            EXPECT_EQ(desktop.Executed(editor), Lines{kCommand});
+        }
+        if (game != 0) {
+            EXPECT_EQ(desktop.Executed(game), c.gameExecutes ? Lines{kCommand} : Lines{});
+        }
+    }
 }
 
 } // namespace

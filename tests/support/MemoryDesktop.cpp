@@ -1,10 +1,13 @@
 #include "tests/support/MemoryDesktop.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kestrow {
 
 namespace {
+
+using uitest::CommandLineKind;
 
 constexpr auto kForever = std::chrono::milliseconds::max();
 
@@ -12,6 +15,11 @@ constexpr unsigned kEmSetSel = 0x00B1;
 constexpr unsigned kEmSetLimitText = 0x00C5;
 constexpr unsigned kWmPaste = 0x0302;
 constexpr unsigned kWmChar = 0x0102;
+constexpr unsigned kWmKeyDown = 0x0100;
+constexpr unsigned kVkReturn = 0x0D;
+
+// The text limit an edit control answers under Wine unless told otherwise.
+constexpr std::size_t kWineEditLimit = 30000;
 
 uitest::PostedMessage AsWindowsPostsIt(WindowRef target, EditMessage message,
                                        std::size_t textLimit) {
@@ -24,6 +32,8 @@ uitest::PostedMessage AsWindowsPostsIt(WindowRef target, EditMessage message,
         return {target, kWmPaste, 0, 0};
     case EditMessage::Enter:
         return {target, kWmChar, '\r', 0x001C0000}; // scan code 0x1C
+    case EditMessage::EnterKey:
+        return {target, kWmKeyDown, kVkReturn, 0x001C0001}; // repeat 1, scan code 0x1C
     case EditMessage::SetTextLimit:
         return {target, kEmSetLimitText, textLimit, 0};
     }
@@ -32,49 +42,100 @@ uitest::PostedMessage AsWindowsPostsIt(WindowRef target, EditMessage message,
 
 } // namespace
 
-WindowRef MemoryDesktop::AddTopLevelWindow(const std::string& title) {
-    m_outside.emplace_back().title = title;
+WindowRef MemoryDesktop::Add(OutsideWindow window) {
+    m_outside.push_back(std::move(window));
     return m_outside.size();
 }
 
-WindowRef MemoryDesktop::AddChildWindow(WindowRef parent) {
-    m_outside.emplace_back().parent = parent;
-    return m_outside.size();
+WindowRef MemoryDesktop::AddTopLevelWindow(const std::string& title,
+                                           const std::string& className) {
+    OutsideWindow window;
+    window.title = title;
+    window.className = className;
+    return Add(std::move(window));
 }
 
-WindowRef MemoryDesktop::AddCommandLine(WindowRef parent, uitest::CommandLineKind kind) {
-    const WindowRef commandLine = AddChildWindow(parent);
-    m_outside.back().kind = kind;
-    // The editor's display answers the text limit of the whole log, as under Wine.
-    if (kind == uitest::CommandLineKind::EditorLike)
-        m_outside.back().textLimit = 30000;
-    return commandLine;
+WindowRef MemoryDesktop::AddChildWindow(WindowRef parent, const std::string& className) {
+    OutsideWindow window;
+    window.parent = parent;
+    window.className = className;
+    return Add(std::move(window));
+}
+
+WindowRef MemoryDesktop::AddCommandLine(WindowRef parent, CommandLineKind kind) {
+    const auto add = [&](WindowRef in, const char* className, Role role, std::size_t limit) {
+        const WindowRef window = AddChildWindow(in, className);
+        m_outside.back().role = role;
+        m_outside.back().textLimit = limit;
+        return window;
+    };
+    switch (kind) {
+    case CommandLineKind::PlainEdit:
+        return add(parent, "Edit", Role::PlainEdit, kDefaultTextLimit);
+    case CommandLineKind::Classic:
+    case CommandLineKind::Ut469: {
+        // The editor's display answers the text limit of the whole log.
+        const WindowRef display = add(parent, "Edit", Role::Display, kWineEditLimit);
+        m_outside.back().buffer = uitest::TypingBufferOf(kind);
+        return display;
+    }
+    case CommandLineKind::Unreal227:
+        break;
+    }
+    add(parent, uitest::k227DisplayClass, Role::Display227, kWineEditLimit);
+    const WindowRef box = add(parent, uitest::k227CommandBoxClass, Role::CommandBox, 0);
+    add(box, "Edit", Role::EditInABox, kWineEditLimit);
+    return box;
+}
+
+WindowRef MemoryDesktop::AddEditor(CommandLineKind kind) {
+    const uitest::LogWindowNames names = uitest::LogWindowOf(kind);
+    return AddCommandLine(AddTopLevelWindow(names.title, names.className), kind);
+}
+
+MemoryDesktop::OutsideWindow& MemoryDesktop::Program(WindowRef window) {
+    while (m_outside.at(window - 1).parent != 0)
+        window = m_outside[window - 1].parent;
+    return m_outside[window - 1];
 }
 
 void MemoryDesktop::KeepBusy(WindowRef window, std::chrono::milliseconds duration) {
-    m_outside.at(window - 1).busyUntil = m_now + duration;
+    Program(window).busyUntil = m_now + duration;
 }
 
 void MemoryDesktop::KeepBusy(WindowRef window) {
-    m_outside.at(window - 1).busyUntil = kForever;
+    Program(window).busyUntil = kForever;
+}
+
+void MemoryDesktop::KeepBusyOnceAnswered(WindowRef window, std::chrono::milliseconds duration) {
+    Program(window).busyOnceAnswered = duration;
+}
+
+void MemoryDesktop::KeepBusyOnceAnswered(WindowRef window) {
+    Program(window).busyOnceAnswered = kForever;
 }
 
 void MemoryDesktop::TypeInto(WindowRef commandLine, std::string_view text) {
-    OutsideWindow& window = m_outside.at(commandLine - 1);
     for (char c : text)
-        HandleChar(window, static_cast<unsigned char>(c));
+        HandleChar(commandLine, static_cast<unsigned char>(c));
 }
 
 std::vector<std::string> MemoryDesktop::Executed(WindowRef commandLine) {
-    OutsideWindow& window = m_outside.at(commandLine - 1);
-    Take(window);
-    return window.executed;
+    Take(Program(commandLine));
+    return m_outside.at(commandLine - 1).executed;
 }
 
 std::string MemoryDesktop::Typed(WindowRef commandLine) {
-    OutsideWindow& window = m_outside.at(commandLine - 1);
-    Take(window);
-    return window.kind == uitest::CommandLineKind::EditorLike ? window.buffer.Typed() : window.text;
+    Take(Program(commandLine));
+    const OutsideWindow& window = m_outside.at(commandLine - 1);
+    switch (window.role) {
+    case Role::Display:
+        return window.buffer.Typed();
+    case Role::CommandBox:
+        return m_outside.at(Children(commandLine).at(0) - 1).text;
+    default:
+        return window.text;
+    }
 }
 
 void MemoryDesktop::RemoveOutsideWindows() {
@@ -88,87 +149,131 @@ MemoryDesktop::OutsideWindow* MemoryDesktop::Find(WindowRef window) {
     return &m_outside[window - 1];
 }
 
-WindowRef MemoryDesktop::FindTopLevelWindow(const std::string& title) {
+WindowRef MemoryDesktop::FindTopLevelWindow(const std::string& className,
+                                            const std::string& title) {
     for (std::size_t i = 0; i < m_outside.size(); ++i) {
-        if (!m_outside[i].closed && m_outside[i].parent == 0 && m_outside[i].title == title)
+        const OutsideWindow& window = m_outside[i];
+        if (!window.closed && window.parent == 0 &&
+            (className.empty() || window.className == className) &&
+            (title.empty() || window.title == title))
             return i + 1;
     }
     return 0;
 }
 
-WindowRef MemoryDesktop::FirstChild(WindowRef parent) {
+std::vector<WindowRef> MemoryDesktop::Children(WindowRef parent) {
+    std::vector<WindowRef> children;
     for (std::size_t i = 0; i < m_outside.size(); ++i) {
         if (!m_outside[i].closed && m_outside[i].parent == parent)
-            return i + 1;
+            children.push_back(i + 1);
     }
-    return 0;
+    return children;
+}
+
+std::string MemoryDesktop::ClassName(WindowRef window) {
+    const OutsideWindow* found = Find(window);
+    return found == nullptr ? std::string() : found->className;
 }
 
 void MemoryDesktop::Post(WindowRef target, EditMessage message, std::size_t textLimit) {
     m_posted.push_back(AsWindowsPostsIt(target, message, textLimit));
-    if (OutsideWindow* window = Find(target)) {
-        window->queue.push_back(m_posted.back());
-        Take(*window);
+    if (Find(target) != nullptr) {
+        OutsideWindow& program = Program(target);
+        program.queue.push_back(m_posted.back());
+        Take(program);
     }
 }
 
-void MemoryDesktop::Take(OutsideWindow& window) {
-    if (!window.answers || m_now < window.busyUntil)
-        return;
-    // Handling one may not post another, but take the queue first all the same.
-    const std::vector<uitest::PostedMessage> queue = std::move(window.queue);
-    window.queue.clear();
-    for (const uitest::PostedMessage& message : queue)
-        Handle(window, message);
+// One message at a time: handling one may post another behind the rest.
+void MemoryDesktop::Take(OutsideWindow& program) {
+    while (program.answers && m_now >= program.busyUntil && !program.queue.empty()) {
+        const uitest::PostedMessage message = program.queue.front();
+        program.queue.erase(program.queue.begin());
+        Handle(message.target, message);
+    }
 }
 
-void MemoryDesktop::Handle(OutsideWindow& window, const uitest::PostedMessage& message) {
-    using uitest::CommandLineKind;
-    if (message.message == kEmSetLimitText) {
-        window.textLimit = message.wParam;
+void MemoryDesktop::Handle(WindowRef target, const uitest::PostedMessage& message) {
+    OutsideWindow* window = Find(target);
+    if (window == nullptr)
         return;
-    }
-    if (!window.kind)
-        return;
+    const bool edit = window->role == Role::PlainEdit || window->role == Role::EditInABox;
     switch (message.message) {
+    case kEmSetLimitText:
+        if (window->textLimit != 0) // edit controls only
+            window->textLimit = message.wParam;
+        break;
     case kEmSetSel:
         // The editor's display selects in the log above its typing buffer.
-        if (window.kind == CommandLineKind::PlainEdit) {
-            const std::size_t end =
-                message.lParam < 0 ? window.text.size() : static_cast<std::size_t>(message.lParam);
-            window.selectionEnd = std::min(end, window.text.size());
-            window.selectionStart = std::min<std::size_t>(message.wParam, window.selectionEnd);
+        if (edit) {
+            const std::size_t end = message.lParam < 0 ? window->text.size()
+                                                       : static_cast<std::size_t>(message.lParam);
+            window->selectionEnd = std::min(end, window->text.size());
+            window->selectionStart = std::min<std::size_t>(message.wParam, window->selectionEnd);
         }
         break;
     case kWmPaste:
         // The paste opens the clipboard; another program holding it spoils it.
+        // 227's display swallows it.
         if (m_now < m_clipboardHeldUntil)
             break;
-        if (window.kind == CommandLineKind::EditorLike)
-            window.buffer.Paste(m_clipboard);
-        else // a single-line edit box pastes the first line
-            ReplaceSelection(window, m_clipboard.substr(0, m_clipboard.find_first_of("\r\n")));
+        if (window->role == Role::Display)
+            window->buffer.Paste(m_clipboard);
+        else if (edit) // a single-line edit box pastes the first line
+            ReplaceSelection(*window, m_clipboard.substr(0, m_clipboard.find_first_of("\r\n")));
         break;
     case kWmChar:
-        HandleChar(window, static_cast<unsigned char>(message.wParam));
+        HandleChar(target, static_cast<unsigned char>(message.wParam));
+        break;
+    case kWmKeyDown:
+        if (window->role == Role::CommandBox && message.wParam == kVkReturn)
+            RunCommandBox(target);
         break;
     default:
         break;
     }
 }
 
-void MemoryDesktop::HandleChar(OutsideWindow& window, unsigned char c) {
-    if (window.kind == uitest::CommandLineKind::EditorLike) {
+void MemoryDesktop::HandleChar(WindowRef target, unsigned char c) {
+    OutsideWindow& window = m_outside.at(target - 1);
+    switch (window.role) {
+    case Role::Inert:
+        return;
+    case Role::Display:
         if (std::optional<std::string> command = window.buffer.Char(c))
             window.executed.push_back(std::move(*command));
         return;
+    case Role::Display227: {
+        // Posted on to the command box, where an Enter ends in the box's own
+        // handling of the key.
+        const std::vector<WindowRef> siblings = Children(window.parent);
+        const auto box = std::find_if(siblings.begin(), siblings.end(), [&](WindowRef w) {
+            return m_outside[w - 1].role == Role::CommandBox;
+        });
+        if (c != 3 && box != siblings.end())
+            Program(target).queue.push_back(c == '\r'
+                                                ? uitest::PostedMessage{*box, kWmKeyDown, kVkReturn,
+                                                                        0x001C0001}
+                                                : uitest::PostedMessage{*box, kWmChar, c, 1});
+        return;
     }
-    // The plain stand-in executes its text on Enter and empties itself; the edit
+    case Role::CommandBox:
+        // Characters reach the box's edit; its Enter character runs nothing.
+        if (c != '\r')
+            HandleChar(Children(target).at(0), c);
+        return;
+    case Role::PlainEdit:
+    case Role::EditInABox:
+        break;
+    }
+    // The plain stand-in executes its text on Enter and empties itself; an edit
     // box ignores Escape and every other control character but Backspace.
     if (c == '\r') {
-        window.executed.push_back(window.text);
-        window.text.clear();
-        window.selectionStart = window.selectionEnd = 0;
+        if (window.role == Role::PlainEdit) {
+            window.executed.push_back(window.text);
+            window.text.clear();
+            window.selectionStart = window.selectionEnd = 0;
+        }
     } else if (c == '\b') {
         if (window.selectionStart == window.selectionEnd && window.selectionStart > 0)
             --window.selectionStart;
@@ -176,6 +281,16 @@ void MemoryDesktop::HandleChar(OutsideWindow& window, unsigned char c) {
     } else if (c >= 32) {
         ReplaceSelection(window, std::string(1, static_cast<char>(c)));
     }
+}
+
+// The box runs what its edit holds, if anything, and empties it.
+void MemoryDesktop::RunCommandBox(WindowRef box) {
+    OutsideWindow& edit = m_outside.at(Children(box).at(0) - 1);
+    if (edit.text.empty())
+        return;
+    m_outside.at(box - 1).executed.push_back(edit.text);
+    edit.text.clear();
+    edit.selectionStart = edit.selectionEnd = 0;
 }
 
 // As an edit box does: no more is inserted than its text limit leaves room for,
@@ -190,16 +305,26 @@ void MemoryDesktop::ReplaceSelection(OutsideWindow& window, std::string_view tex
     window.selectionEnd = window.selectionStart;
 }
 
+// A program handles what is sent to it ahead of what is posted: an idle one has
+// taken its queue already, but one that was busy answers first, once it is
+// free, if that comes within the timeout.
 MemoryDesktop::OutsideWindow* MemoryDesktop::Answering(WindowRef window,
                                                        std::chrono::milliseconds timeout) {
     OutsideWindow* answering = Find(window);
     if (answering == nullptr)
         return nullptr;
-    if (!answering->answers) {
+    OutsideWindow& program = Program(window);
+    if (!program.answers || program.busyUntil - m_now > timeout) {
         m_now += timeout;
         return nullptr;
     }
-    Take(*answering);
+    if (m_now >= program.busyUntil)
+        Take(program);
+    m_now = std::max(m_now, program.busyUntil);
+    if (program.busyOnceAnswered) {
+        const std::chrono::milliseconds duration = *std::exchange(program.busyOnceAnswered, {});
+        program.busyUntil = duration == kForever ? kForever : m_now + duration;
+    }
     return answering;
 }
 
@@ -212,7 +337,7 @@ std::optional<std::size_t> MemoryDesktop::AskTextLimit(WindowRef window,
 
 void MemoryDesktop::SetTextLimit(WindowRef window, std::size_t limit,
                                  std::chrono::milliseconds timeout) {
-    if (OutsideWindow* answering = Answering(window, timeout))
+    if (OutsideWindow* answering = Answering(window, timeout); answering && answering->textLimit)
         answering->textLimit = limit;
 }
 

@@ -16,28 +16,36 @@ namespace kestrow {
 // another program may hold, and a clock that moves only while the program pauses
 // or waits for an answer. Every message posted is recorded with the numbers
 // Windows gives it, so that both hosts are checked against the same expectations.
-// Each outside window keeps a text limit, as an edit control does; a command line
-// of either kind also takes what is posted to it as the real one would, so that
-// tests see what the editor executed.
+// Each top-level window stands for a program with one thread: it takes what is
+// posted to any of its windows in the order posted, unless it is busy. Its edit
+// controls keep a text limit; a command line of any kind takes what is posted to
+// it as the real one would, so that tests see what the editor executed.
 class MemoryDesktop : public Desktop {
 public:
     static constexpr std::size_t kDefaultTextLimit = 32767;
 
-    WindowRef AddTopLevelWindow(const std::string& title);
+    WindowRef AddTopLevelWindow(const std::string& title, const std::string& className = {});
     // A child that takes whatever is posted to it and does nothing with it.
-    WindowRef AddChildWindow(WindowRef parent);
+    WindowRef AddChildWindow(WindowRef parent, const std::string& className = {});
+    // For Unreal 227 the display and the command box, which is returned.
     WindowRef AddCommandLine(WindowRef parent, uitest::CommandLineKind kind);
+    // The editor's log window as that kind's build makes it, and its command line.
+    WindowRef AddEditor(uitest::CommandLineKind kind);
     // Closes them all; what the command lines executed stays readable.
     void RemoveOutsideWindows();
     const std::vector<uitest::PostedMessage>& PostedMessages() const { return m_posted; }
     std::size_t TextLimit(WindowRef window) const { return m_outside.at(window - 1).textLimit; }
-    // The window's program answers nothing sent to the window from now on, and
-    // takes nothing posted to it.
-    void StopAnswering(WindowRef window) { m_outside.at(window - 1).answers = false; }
-    // The window's program takes nothing posted to the window until the clock
-    // has moved that long from now; without a duration, never.
+    // The window's program answers nothing sent to it from now on, and takes
+    // nothing posted to it.
+    void StopAnswering(WindowRef window) { Program(window).answers = false; }
+    // The window's program takes nothing posted to it until the clock has moved
+    // that long from now; without a duration, never.
     void KeepBusy(WindowRef window, std::chrono::milliseconds duration);
     void KeepBusy(WindowRef window);
+    // The window's program starts a command of its own, that long, the moment it
+    // next answers what is sent to it; without a duration, one that never ends.
+    void KeepBusyOnceAnswered(WindowRef window, std::chrono::milliseconds duration);
+    void KeepBusyOnceAnswered(WindowRef window);
 
     // The mapper types into a command line, character by character.
     void TypeInto(WindowRef commandLine, std::string_view text);
@@ -54,8 +62,10 @@ public:
     void HoldClipboard();
     void LetGoOfClipboard() { m_clipboardHeldUntil = m_now; }
 
-    WindowRef FindTopLevelWindow(const std::string& title) override;
-    WindowRef FirstChild(WindowRef parent) override;
+    WindowRef FindTopLevelWindow(const std::string& className, const std::string& title) override;
+    std::vector<WindowRef> Children(WindowRef parent) override;
+    std::string ClassName(WindowRef window) override;
+    bool Exists(WindowRef window) override { return Find(window) != nullptr; }
     void Post(WindowRef target, EditMessage message, std::size_t textLimit) override;
     std::optional<std::size_t> AskTextLimit(WindowRef window,
                                             std::chrono::milliseconds timeout) override;
@@ -67,32 +77,49 @@ public:
     void Pause(std::chrono::milliseconds duration) override { m_now += duration; }
 
 private:
+    // What a window does with what it is sent.
+    enum class Role {
+        Inert,       // takes nothing; no edit control
+        PlainEdit,   // an edit box whose Enter executes its text
+        Display,     // the editor's log display with its typing buffer
+        Display227,  // 227's display: passes characters on to the command box
+        CommandBox,  // 227's command box: runs its edit's text on the Enter key
+        EditInABox,  // the command box's own edit
+    };
+
     struct OutsideWindow {
         std::string title;
+        std::string className;
         WindowRef parent = 0;
+        Role role = Role::Inert;
         bool closed = false;
-        std::optional<uitest::CommandLineKind> kind; // none: not a command line
-        std::size_t textLimit = kDefaultTextLimit;
+        std::size_t textLimit = 0;
+        // A top-level window's: its program's state and queue.
         bool answers = true;
         std::chrono::milliseconds busyUntil{0};
+        std::optional<std::chrono::milliseconds> busyOnceAnswered;
         std::vector<uitest::PostedMessage> queue; // posted, not yet taken
-        // A plain edit box's text and selection.
+        // An edit box's text and selection.
         std::string text;
         std::size_t selectionStart = 0;
         std::size_t selectionEnd = 0;
-        uitest::EditorTypingBuffer buffer; // the editor-like one's
+        uitest::EditorTypingBuffer buffer; // the display's
         std::vector<std::string> executed;
     };
 
+    WindowRef Add(OutsideWindow window);
     // Null when there is no such window, or no longer.
     OutsideWindow* Find(WindowRef window);
-    // The window's program takes what was posted to it, unless it is busy or hung.
-    void Take(OutsideWindow& window);
-    void Handle(OutsideWindow& window, const uitest::PostedMessage& message);
-    void HandleChar(OutsideWindow& window, unsigned char c);
+    // The top-level window of the window's program.
+    OutsideWindow& Program(WindowRef window);
+    // The program takes what was posted to it, unless it is busy or hung.
+    void Take(OutsideWindow& program);
+    void Handle(WindowRef target, const uitest::PostedMessage& message);
+    void HandleChar(WindowRef target, unsigned char c);
+    void RunCommandBox(WindowRef box);
     void ReplaceSelection(OutsideWindow& window, std::string_view text);
-    // The window, once it has taken what was posted to it while it was idle; null
-    // when it is gone or does not answer, in which case the caller has waited.
+    // The window, once its program can answer; null when it is gone or does not
+    // answer in time, in which case the caller has waited.
     OutsideWindow* Answering(WindowRef window, std::chrono::milliseconds timeout);
 
     std::vector<OutsideWindow> m_outside;

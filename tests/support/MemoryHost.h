@@ -67,8 +67,9 @@ public:
 
     // Outside windows, the clipboard and the messages posted to them.
     kestrow::MemoryDesktop& Desktop() { return *m_desktop; }
-    kestrow::WindowRef AddTopLevelWindow(const std::string& title) override {
-        return m_desktop->AddTopLevelWindow(title);
+    kestrow::WindowRef AddTopLevelWindow(const std::string& title,
+                                         const std::string& className = {}) override {
+        return m_desktop->AddTopLevelWindow(title, className);
     }
     kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) override {
         return m_desktop->AddChildWindow(parent);

@@ -93,14 +93,22 @@ public:
     virtual std::vector<EnableRecord> EnableLog() const = 0;
     virtual void StartEnableLog() = 0;
 
-    // Windows of another program: a top-level window with a title, its children,
-    // and the messages posted to them. They last until removed.
-    virtual kestrow::WindowRef AddTopLevelWindow(const std::string& title) = 0;
+    // Windows of another program: a top-level window with a title (and a class
+    // of that name, where one is given), its children, and the messages posted
+    // to them. They last until removed.
+    virtual kestrow::WindowRef AddTopLevelWindow(const std::string& title,
+                                                 const std::string& className = {}) = 0;
     virtual kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) = 0;
-    // A child that is a command line of that kind; what the mapper types into it;
-    // and, once it has taken what was posted to it, what it executed and what is
-    // left typed in it.
+    // A command line of that kind in the window (for Unreal 227 the display and
+    // the command box, which is returned); what the mapper types into it; and,
+    // once it has taken what was posted to it, what it executed and what is left
+    // typed in it.
     virtual kestrow::WindowRef AddCommandLine(kestrow::WindowRef parent, CommandLineKind kind) = 0;
+    // The editor's log window as that kind's build makes it, and its command line.
+    kestrow::WindowRef AddEditor(CommandLineKind kind) {
+        const LogWindowNames names = LogWindowOf(kind);
+        return AddCommandLine(AddTopLevelWindow(names.title, names.className), kind);
+    }
     virtual void TypeInto(kestrow::WindowRef commandLine, const std::string& text) = 0;
     virtual std::vector<std::string> Executed(kestrow::WindowRef commandLine) = 0;
     virtual std::string Typed(kestrow::WindowRef commandLine) = 0;

@@ -2,7 +2,7 @@
 
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
-#include "tests/support/BothKinds.h"
+#include "tests/support/EveryKind.h"
 
 #include <string>
 #include <vector>
@@ -14,26 +14,30 @@ constexpr const char* kClipboardBusy =
     "The command was not sent to the editor because another program is holding the "
     "clipboard. Please try again.";
 constexpr unsigned kEmSetSel = 0x00B1;
+constexpr unsigned kEmSetLimitText = 0x00C5;
 constexpr unsigned kWmPaste = 0x0302;
 constexpr unsigned kWmChar = 0x0102;
+constexpr std::size_t kMessagesPerDelivery = 5;
 
 class EditorLinkTest : public UiTest {
 protected:
-    // Escape, select all, paste, Enter: the four messages of one delivery, in order.
+    // Escape, select all, paste, Enter, and the text limit one lower, which
+    // shows when the editor has taken it: the messages of one delivery, in order.
     void ExpectOneDelivery(std::size_t at, kestrow::WindowRef target) {
         const auto posted = driver.PostedMessages();
-        ASSERT_GE(posted.size(), at + 4);
+        ASSERT_GE(posted.size(), at + kMessagesPerDelivery);
         const uitest::PostedMessage expected[] = {
-            {target, kWmChar, 27, 0x00010000},
-            {target, kEmSetSel, 0, -1},
-            {target, kWmPaste, 0, 0},
-            {target, kWmChar, 13, 0x001C0000},
+            {target, kWmChar, 27, 0x00010000}, {target, kEmSetSel, 0, -1},
+            {target, kWmPaste, 0, 0},          {target, kWmChar, 13, 0x001C0000},
+            {target, kEmSetLimitText, 0, 0},
         };
-        for (std::size_t i = 0; i < 4; ++i) {
+        for (std::size_t i = 0; i < kMessagesPerDelivery; ++i) {
             SCOPED_TRACE(i);
             EXPECT_EQ(posted[at + i].target, expected[i].target);
             EXPECT_EQ(posted[at + i].message, expected[i].message);
-            EXPECT_EQ(posted[at + i].wParam, expected[i].wParam);
+            if (expected[i].message != kEmSetLimitText) { // the limit is the edit's own
+                EXPECT_EQ(posted[at + i].wParam, expected[i].wParam);
+            }
             EXPECT_EQ(posted[at + i].lParam, expected[i].lParam);
         }
     }
@@ -41,7 +45,7 @@ protected:
 
 TEST_F(EditorLinkTest, ApplyPastesIntoTheFirstChildAndPressesEnter) {
     kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
-    kestrow::WindowRef commandLine = driver.AddChildWindow(log);
+    kestrow::WindowRef commandLine = driver.AddCommandLine(log, uitest::CommandLineKind::PlainEdit);
     driver.AddChildWindow(log);
     driver.AddChildWindow(log);
     RunMainWindow([&](CMainDlg& dlg) {
@@ -49,12 +53,12 @@ TEST_F(EditorLinkTest, ApplyPastesIntoTheFirstChildAndPressesEnter) {
         driver.Click(dlg, IDC_MAIN_APPLY);
         EXPECT_EQ(driver.Clipboard(), kBevelDefaults);
         EXPECT_TRUE(driver.IsTextSelected(dlg, IDC_MAIN_COMMAND));
-        ASSERT_EQ(driver.PostedMessages().size(), 4u);
+        ASSERT_EQ(driver.PostedMessages().size(), kMessagesPerDelivery);
         ExpectOneDelivery(0, commandLine);
 
         driver.Click(dlg, IDC_MAIN_APPLY);
-        ASSERT_EQ(driver.PostedMessages().size(), 8u);
-        ExpectOneDelivery(4, commandLine);
+        ASSERT_EQ(driver.PostedMessages().size(), 2 * kMessagesPerDelivery);
+        ExpectOneDelivery(kMessagesPerDelivery, commandLine);
         EXPECT_EQ(driver.Text(dlg, IDC_MAIN_CMD_LABEL), "CMD: Bevel Scale");
         EXPECT_TRUE(driver.MessageBoxes().empty());
     });
@@ -66,11 +70,13 @@ TEST_F(EditorLinkTest, StopsSilentlyBeforeTouchingTheClipboard) {
         bool logWindow;
         bool child;
         bool publish;
+        bool commandLine = true;
     };
     const Case cases[] = {
         {"no command pending", true, true, false},
         {"editor not running", false, false, true},
         {"log window without children", true, false, true},
+        {"log window whose first child is no edit control", true, true, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,7 +85,9 @@ TEST_F(EditorLinkTest, StopsSilentlyBeforeTouchingTheClipboard) {
         driver.AddTopLevelWindow("Some Other Window");
         if (c.logWindow) {
             kestrow::WindowRef log = driver.AddTopLevelWindow("Unreal Log Window");
-            if (c.child)
+            if (c.child && c.commandLine)
+                driver.AddCommandLine(log, uitest::CommandLineKind::PlainEdit);
+            else if (c.child)
                 driver.AddChildWindow(log);
         }
         RunMainWindow([&](CMainDlg& dlg) {
@@ -98,8 +106,7 @@ TEST_F(EditorLinkTest, StopsSilentlyBeforeTouchingTheClipboard) {
 // Another program keeps the clipboard: nothing is sent, and the box that says so
 // belongs to the window whose Apply was pressed, the remote window included.
 TEST_F(EditorLinkTest, AClipboardKeptElsewhereIsReported) {
-    kestrow::WindowRef commandLine =
-        driver.AddChildWindow(driver.AddTopLevelWindow("Unreal Log Window"));
+    kestrow::WindowRef commandLine = driver.AddEditor(uitest::CommandLineKind::PlainEdit);
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
         driver.SetClipboard("copied earlier by the user");
@@ -130,15 +137,14 @@ TEST_F(EditorLinkTest, AClipboardKeptElsewhereIsReported) {
     });
 }
 
-class EditorLinkOnEitherKind : public UiTest,
-                               public ::testing::WithParamInterface<uitest::CommandLineKind> {};
+class EditorLinkOnEveryKind : public UiTest,
+                              public ::testing::WithParamInterface<uitest::CommandLineKind> {};
 
 // The editor's own command line adds a paste to what is typed there: whatever
 // the mapper left, Apply and the remote window's Apply make the editor execute
 // exactly the pending command.
-TEST_P(EditorLinkOnEitherKind, TheEditorExecutesExactlyThePendingCommand) {
-    kestrow::WindowRef commandLine =
-        driver.AddCommandLine(driver.AddTopLevelWindow("Unreal Log Window"), GetParam());
+TEST_P(EditorLinkOnEveryKind, TheEditorExecutesExactlyThePendingCommand) {
+    kestrow::WindowRef commandLine = driver.AddEditor(GetParam());
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
         driver.TypeInto(commandLine, "abc");
@@ -158,7 +164,7 @@ TEST_P(EditorLinkOnEitherKind, TheEditorExecutesExactlyThePendingCommand) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, EditorLinkOnEitherKind, uitest::BothKinds(),
+INSTANTIATE_TEST_SUITE_P(EveryKind, EditorLinkOnEveryKind, uitest::EveryKind(),
                          uitest::KindParamName());
 
 } // namespace

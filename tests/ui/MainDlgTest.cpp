@@ -164,8 +164,7 @@ TEST_F(MainDlgTest, EnterOrEscapeOnTheMainWindowEndsTheProgram) {
 }
 
 TEST_F(MainDlgTest, EnterOnAFocusedApplyClicksItInsteadOfEnding) {
-    const kestrow::WindowRef commandLine = driver.AddCommandLine(
-        driver.AddTopLevelWindow("Unreal Log Window"), uitest::CommandLineKind::EditorLike);
+    const kestrow::WindowRef commandLine = driver.AddEditor(uitest::CommandLineKind::Classic);
     int result = RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
         dlg.Window().FocusItem(IDC_MAIN_APPLY);

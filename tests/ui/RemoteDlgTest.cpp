@@ -8,8 +8,7 @@ namespace {
 using RemoteDlgTest = UiTest;
 
 TEST_F(RemoteDlgTest, AppliesAgainAndAgainWhileTheCalculatorIsMinimised) {
-    const kestrow::WindowRef commandLine = driver.AddCommandLine(
-        driver.AddTopLevelWindow("Unreal Log Window"), uitest::CommandLineKind::EditorLike);
+    const kestrow::WindowRef commandLine = driver.AddEditor(uitest::CommandLineKind::Classic);
     RunMainWindow([&](CMainDlg& dlg) {
         PublishBevelDefaults(dlg);
         driver.OnNextModal([&](CDialog& remote) {

@@ -2,11 +2,13 @@
 
 #include "link/EditorDelivery.h"
 #include "res/resource.h"
+#include "tests/support/EditorCommandLine.h"
 #include "ui/WindowHost.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
+#include <iterator>
 
 namespace walk {
 
@@ -216,7 +218,8 @@ Step StepGenerator::EditorStep() {
     if (Chance(0.6))
         return {Action::TypeInEditor, Role::Main, 0,
                 Pick(std::vector<std::string>{"abc", "TEXALIGN", Repeat("x", Between(1, 300))})};
-    return {Action::StartEditor, Role::Main, Chance(0.8) ? Between(1, 2) : 0, {}};
+    const int kinds = static_cast<int>(std::size(uitest::kEveryKind));
+    return {Action::StartEditor, Role::Main, Chance(0.8) ? Between(1, kinds) : 0, {}};
 }
 
 int StepGenerator::TabSwitchKey() {

@@ -1,5 +1,7 @@
 #include "WalkStep.h"
 
+#include "tests/support/EditorCommandLine.h"
+
 #include <cstdio>
 
 namespace walk {
@@ -85,9 +87,9 @@ std::string Comment(const Step& step) {
     case Action::Close:
         return "close button of " + std::string(RoleName(step.role));
     case Action::StartEditor:
-        return step.id == 0   ? "editor's log window appears without a command line"
-               : step.id == 1 ? "editor starts, a plain edit box for its command line"
-                              : "editor starts";
+        return step.id == 0 ? "editor's log window appears without a command line"
+                            : std::string("editor starts, its command line of the kind ") +
+                                  uitest::KindName(uitest::kEveryKind[step.id - 1]);
     case Action::TypeInEditor:
         return "type into the editor's command line";
     case Action::HoldClipboard:

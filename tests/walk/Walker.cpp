@@ -225,9 +225,7 @@ bool Walker::Execute(const Step& step) {
             m_editor = 1;
         }
         if (m_editor == 1 && step.id != 0) {
-            m_commandLine = m_host->AddCommandLine(
-                m_logWindow, step.id == 1 ? uitest::CommandLineKind::PlainEdit
-                                          : uitest::CommandLineKind::EditorLike);
+            m_commandLine = m_host->AddCommandLine(m_logWindow, uitest::kEveryKind[step.id - 1]);
             m_editor = 2;
         }
         return true;

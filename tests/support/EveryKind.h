@@ -8,10 +8,10 @@
 
 namespace uitest {
 
-// For a test that runs against both kinds of command line:
-//   INSTANTIATE_TEST_SUITE_P(BothKinds, SomeTest, BothKinds(), KindParamName());
-inline auto BothKinds() {
-    return ::testing::Values(CommandLineKind::PlainEdit, CommandLineKind::EditorLike);
+// For a test that runs against every kind of command line:
+//   INSTANTIATE_TEST_SUITE_P(EveryKind, SomeTest, EveryKind(), KindParamName());
+inline auto EveryKind() {
+    return ::testing::ValuesIn(kEveryKind);
 }
 
 struct KindParamName {
