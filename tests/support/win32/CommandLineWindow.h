@@ -11,9 +11,10 @@ namespace uitest {
 
 using ExecutedHandler = std::function<void(HWND commandLine, const std::string& command)>;
 
-// A command line of the given kind as a child window of `parent`: a plain edit
-// box, or the editor's read-only log display with its typing buffer behind the
-// prompt. Each command it executes goes to the handler.
+// A command line of the given kind in `parent`, each as that build makes it: a
+// plain edit box; the read-only log display with its typing buffer behind the
+// prompt (Classic, Ut469); or Unreal 227's display followed by its command box,
+// which is returned. Each command it executes goes to the handler.
 HWND CreateCommandLineWindow(HWND parent, CommandLineKind kind, int id, const RECT& bounds,
                              ExecutedHandler onExecuted);
 

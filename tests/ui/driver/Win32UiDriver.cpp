@@ -89,11 +89,7 @@ public:
         s_driver = this;
         ui::SetHost(&m_host);
         kestrow::SetDesktop(&m_desktop);
-        WNDCLASSA outside{};
-        outside.lpfnWndProc = DefWindowProcA;
-        outside.hInstance = GetModuleHandleA(nullptr);
-        outside.lpszClassName = kOutsideClass;
-        RegisterClassA(&outside); // fails harmlessly when a driver before registered it
+        RegisterOutsideClass(kOutsideClass);
         // Hooks on every sent message slow Wine several times over, so message
         // boxes are caught as they activate, and the enable log's hook waits
         // until a test starts the log.
@@ -292,13 +288,16 @@ public:
     }
 
     // Hidden windows of our own thread stand in for the other program's.
-    kestrow::WindowRef AddTopLevelWindow(const std::string& title) override {
-        return AddOutside(title, 0, nullptr);
+    kestrow::WindowRef AddTopLevelWindow(const std::string& title,
+                                         const std::string& className) override {
+        const char* name = className.empty() ? kOutsideClass : className.c_str();
+        RegisterOutsideClass(name);
+        return AddOutside(name, title, 0, nullptr);
     }
     kestrow::WindowRef AddChildWindow(kestrow::WindowRef parent) override {
-        return AddOutside("", WS_CHILD, reinterpret_cast<HWND>(parent));
+        return AddOutside(kOutsideClass, "", WS_CHILD, reinterpret_cast<HWND>(parent));
     }
-    // Real edit controls of our own thread, each as the stand-in editor makes it.
+    // Real controls of our own thread, each as the stand-in editor makes them.
     kestrow::WindowRef AddCommandLine(kestrow::WindowRef parent, CommandLineKind kind) override {
         HWND hwnd =
             CreateCommandLineWindow(reinterpret_cast<HWND>(parent), kind, 0, RECT{0, 0, 400, 80},
@@ -332,6 +331,7 @@ public:
         m_kinds.clear();
         m_executed.clear();
     }
+    // A window's messages include its children's, in the order posted.
     std::vector<PostedMessage> PostedMessages() override {
         MSG msg;
         for (HWND hwnd : m_outside) {
@@ -362,15 +362,28 @@ private:
         return true;
     }
 
-    kestrow::WindowRef AddOutside(const std::string& title, DWORD style, HWND parent) {
-        HWND hwnd = CreateWindowExA(0, kOutsideClass, title.c_str(), style, 0, 0, 100, 100, parent,
+    // Fails harmlessly when it was registered before.
+    static void RegisterOutsideClass(const char* name) {
+        WNDCLASSA outside{};
+        outside.lpfnWndProc = DefWindowProcA;
+        outside.hInstance = GetModuleHandleA(nullptr);
+        outside.lpszClassName = name;
+        RegisterClassA(&outside);
+    }
+    kestrow::WindowRef AddOutside(const char* className, const std::string& title, DWORD style,
+                                  HWND parent) {
+        HWND hwnd = CreateWindowExA(0, className, title.c_str(), style, 0, 0, 100, 100, parent,
                                     nullptr, GetModuleHandleA(nullptr), nullptr);
         m_outside.push_back(hwnd);
         return reinterpret_cast<kestrow::WindowRef>(hwnd);
     }
+    // One of them or inside one, as the edit inside 227's command box is.
     bool IsOutside(HWND hwnd) const {
-        return hwnd != nullptr &&
-               std::find(m_outside.begin(), m_outside.end(), hwnd) != m_outside.end();
+        for (; hwnd != nullptr && hwnd != GetDesktopWindow(); hwnd = GetAncestor(hwnd, GA_PARENT)) {
+            if (std::find(m_outside.begin(), m_outside.end(), hwnd) != m_outside.end())
+                return true;
+        }
+        return false;
     }
 
     // Handles what the action left in the queue, in order, as the running modal
