@@ -1,5 +1,5 @@
 // Apply in the real program when another program holds the clipboard, with
-// either kind of command line: the editor executes the pending command or
+// every kind of command line: the editor executes the pending command or
 // nothing, and the user is told.
 
 #include "Clipboard.h"
@@ -69,7 +69,7 @@ TEST_P(ApplyDeliveryTest, TheRemoteWindowSaysSoInABoxOfItsOwn) {
     ASSERT_TRUE(app.CloseDialog(*remote, IDCANCEL));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, ApplyDeliveryTest, uitest::BothKinds(),
+INSTANTIATE_TEST_SUITE_P(EveryKind, ApplyDeliveryTest, uitest::EveryKind(),
                          uitest::KindParamName());
 
 } // namespace

@@ -1,4 +1,4 @@
-// kestrow-cli.exe delivering commands to a stand-in for the editor, with either
+// kestrow-cli.exe delivering commands to a stand-in for the editor, with every
 // kind of command line: the real program as a child process, its standard
 // streams through files.
 
@@ -7,7 +7,7 @@
 #include "ProgramPaths.h"
 #include "StandInEditorDriver.h"
 #include "WindowQueries.h"
-#include "tests/support/BothKinds.h"
+#include "tests/support/EveryKind.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ using Lines = std::vector<std::string>;
 
 constexpr const char* kCopiedEarlier = "copied earlier by the user";
 constexpr const char* kNoEditor =
-    "No window titled \"Unreal Log Window\" with a command line was found, so nothing was sent.\n";
+    "No editor log window with a command line was found (a window of class "
+    "\"UnrealEdUnrealWLog\", or one titled \"Unreal Log Window\"), so nothing was sent.\n";
 
 std::optional<CliOutcome> RunKestrowCli(const std::string& arguments,
                                         const std::string& input = {}) {
@@ -49,7 +50,7 @@ protected:
 // the program ends. The command line's text limit is as it was.
 TEST_P(CliSendTest, ABurstFromStandardInputKeepsItsOrder) {
     LRESULT limit = 0;
-    ASSERT_TRUE(SendWithin(editor.CommandLine(), EM_GETLIMITTEXT, 0, 0, &limit));
+    ASSERT_TRUE(SendWithin(editor.CommandEdit(), EM_GETLIMITTEXT, 0, 0, &limit));
     ASSERT_TRUE(editor.TypeInCommandLine("leftover"));
     Lines sent;
     std::string input;
@@ -67,7 +68,7 @@ TEST_P(CliSendTest, ABurstFromStandardInputKeepsItsOrder) {
     EXPECT_EQ(editor.Typed(), "");
     EXPECT_EQ(ClipboardText(), sent.back());
     LRESULT limitAfter = 0;
-    ASSERT_TRUE(SendWithin(editor.CommandLine(), EM_GETLIMITTEXT, 0, 0, &limitAfter));
+    ASSERT_TRUE(SendWithin(editor.CommandEdit(), EM_GETLIMITTEXT, 0, 0, &limitAfter));
     EXPECT_EQ(limit, limitAfter);
 }
 
@@ -170,7 +171,7 @@ TEST_P(CliSendTest, EachPagesApplyDeliversItsCommand) {
               editor.LogLines());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, CliSendTest, uitest::BothKinds(), uitest::KindParamName());
+INSTANTIATE_TEST_SUITE_P(EveryKind, CliSendTest, uitest::EveryKind(), uitest::KindParamName());
 
 TEST(CliSendWithoutEditorTest, NoEditorSendsNothing) {
     ASSERT_TRUE(SetClipboardText(kCopiedEarlier));

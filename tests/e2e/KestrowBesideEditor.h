@@ -2,7 +2,7 @@
 
 #include "KestrowFixture.h"
 #include "StandInEditorDriver.h"
-#include "tests/support/BothKinds.h"
+#include "tests/support/EveryKind.h"
 
 #include <string>
 
@@ -13,7 +13,7 @@ inline constexpr const char* kBevelLabel = "CMD: Bevel Scale";
 
 // A fresh Kestrow.exe beside a stand-in editor, run with each kind of command
 // line:
-//   INSTANTIATE_TEST_SUITE_P(BothKinds, SomeTest, uitest::BothKinds(), uitest::KindParamName());
+//   INSTANTIATE_TEST_SUITE_P(EveryKind, SomeTest, uitest::EveryKind(), uitest::KindParamName());
 class KestrowBesideEditorTest : public KestrowTest,
                                 public ::testing::WithParamInterface<uitest::CommandLineKind> {
 protected:

@@ -1,5 +1,5 @@
 // The remote window of the real program: how it opens over the minimised main
-// window, its Apply against the stand-in editor with either kind of command
+// window, its Apply against the stand-in editor with every kind of command
 // line, and the way back.
 
 #include "Clipboard.h"
@@ -60,7 +60,7 @@ TEST_P(RemoteWindowTest, OpensOnTopOverTheMinimisedMainWindowAndAppliesEachPress
     ExpectRecalled(kBevelDefaultsCommand, kBevelLabel);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, RemoteWindowTest, uitest::BothKinds(), uitest::KindParamName());
+INSTANTIATE_TEST_SUITE_P(EveryKind, RemoteWindowTest, uitest::EveryKind(), uitest::KindParamName());
 
 } // namespace
 } // namespace e2e

@@ -1,12 +1,14 @@
-// A stand-in for the level editor's log window: a top-level window titled
-// "Unreal Log Window" whose first child is a command line, of one of two kinds.
-// The plain one is an edit box followed by other children; Enter executes its
-// text. The editor-like one is the only child, the read-only log display with
-// its typing buffer, as the editor builds it. Each executed command is written
-// to the log file named on the command line. Pastes or characters that reach any
-// other child are logged too, so that tests see them.
+// A stand-in for the level editor's log window, as each editor build makes it:
+// a top-level window of that build's class and title whose command line is of
+// that kind. The plain kind's edit box comes first, followed by other children;
+// Enter executes its text. The editor's own kinds hold their command line alone
+// (the read-only log display with its typing buffer), or Unreal 227's display
+// and command box. Each executed command is written to the log file named on
+// the command line. Pastes or characters that reach the plain kind's other
+// children are logged too, so that tests see them.
 //
-// Usage: StandInEditor.exe LOG_FILE [--no-children | --like-the-editor]
+// Usage: StandInEditor.exe LOG_FILE KIND|--no-children
+//   KIND: PlainEdit, Classic, Ut469 or Unreal227
 
 #include "StandInEditorProtocol.h"
 #include "tests/support/win32/CommandLineWindow.h"
@@ -14,14 +16,13 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
 
 using namespace e2e::standin;
-
-constexpr const char* kWindowClass = "KestrowStandInEditor";
+using uitest::CommandLineKind;
 
 std::string g_logPath;
 HWND g_history = nullptr;
@@ -68,12 +69,31 @@ void CreatePlainChildren(HWND window) {
     CreateBystander(window, "Static", kCaptionText, 0, kCaptionId, 208, 20);
 }
 
-void CreateEditorDisplay(HWND window) {
+void CreateEditorCommandLine(HWND window, CommandLineKind kind) {
     RECT client;
     GetClientRect(window, &client);
-    uitest::CreateCommandLineWindow(window, uitest::CommandLineKind::EditorLike, kCommandLineId,
-                                    client,
+    uitest::CreateCommandLineWindow(window, kind, kCommandLineId, client,
                                     [](HWND, const std::string& command) { AppendToLog(command); });
+}
+
+// A long command of the editor's own: until it ends, nothing posted to the
+// editor is handled (a paste waits, and reads the clipboard only then), while
+// sent messages are answered, as whenever its thread waits on another.
+void RunLongCommand(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    for (DWORD passed = 0; passed < milliseconds; passed = GetTickCount() - start) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - passed, QS_SENDMESSAGE);
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+std::optional<CommandLineKind> KindNamed(const std::string& name) {
+    for (CommandLineKind kind : uitest::kEveryKind) {
+        if (name == uitest::KindName(kind))
+            return kind;
+    }
+    return std::nullopt;
 }
 
 LRESULT CALLBACK LogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,6 +103,9 @@ LRESULT CALLBACK LogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case kMarkersHandled:
         return g_markersHandled;
+    case kKeepBusy:
+        RunLongCommand(static_cast<DWORD>(wParam));
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -94,28 +117,31 @@ LRESULT CALLBACK LogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    if (__argc < 2)
+    if (__argc < 3)
         return 2;
     g_logPath = __argv[1];
-    const char* option = __argc > 2 ? __argv[2] : "";
+    const std::optional<CommandLineKind> kind = KindNamed(__argv[2]);
+    if (!kind && std::string(__argv[2]) != kNoChildrenOption)
+        return 2;
+    const uitest::LogWindowNames names = uitest::LogWindowOf(kind.value_or(kNoChildrenNamedAs));
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = LogWindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = names.className;
     if (!RegisterClassA(&windowClass))
         return 1;
     HWND window =
-        CreateWindowExA(0, kWindowClass, kLogWindowTitle, WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX, 0,
+        CreateWindowExA(0, names.className, names.title, WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX, 0,
                         0, 480, 310, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return 1;
-    if (std::strcmp(option, kLikeTheEditorOption) == 0)
-        CreateEditorDisplay(window);
-    else if (std::strcmp(option, kNoChildrenOption) != 0)
+    if (kind == CommandLineKind::PlainEdit)
         CreatePlainChildren(window);
+    else if (kind)
+        CreateEditorCommandLine(window, *kind);
     ShowWindow(window, SW_SHOWNOACTIVATE);
 
     MSG message;

@@ -35,14 +35,14 @@ StandInEditorDriver::~StandInEditorDriver() {
 
 bool StandInEditorDriver::Start(uitest::CommandLineKind kind) {
     m_kind = kind;
-    return Start(kind == uitest::CommandLineKind::EditorLike ? standin::kLikeTheEditorOption : "");
+    return Start(uitest::KindName(kind), uitest::LogWindowOf(kind));
 }
 
 bool StandInEditorDriver::StartWithoutCommandLine() {
-    return Start(standin::kNoChildrenOption);
+    return Start(standin::kNoChildrenOption, uitest::LogWindowOf(standin::kNoChildrenNamedAs));
 }
 
-bool StandInEditorDriver::Start(const char* option) {
+bool StandInEditorDriver::Start(const char* option, uitest::LogWindowNames names) {
     Stop();
     LetWineManageTestedWindows();
     m_logPath = NewTemporaryFile();
@@ -53,7 +53,8 @@ bool StandInEditorDriver::Start(const char* option) {
         return false;
     return WaitUntil([&] {
         for (HWND window : TopLevelWindowsOf(m_process.Id()))
-            if (IsWindowVisible(window) && ReadText(window) == standin::kLogWindowTitle) {
+            if (IsWindowVisible(window) && ClassOf(window) == names.className &&
+                ReadText(window) == names.title) {
                 m_logWindow = window;
                 return true;
             }
@@ -69,16 +70,18 @@ void StandInEditorDriver::Stop() {
     m_logPath.clear();
 }
 
-std::vector<HWND> StandInEditorDriver::Children() const {
-    return ChildrenOf(m_logWindow);
-}
-
 HWND StandInEditorDriver::Child(int id) const {
     return GetDlgItem(m_logWindow, id);
 }
 
 HWND StandInEditorDriver::CommandLine() const {
     return Child(standin::kCommandLineId);
+}
+
+HWND StandInEditorDriver::CommandEdit() const {
+    return m_kind == uitest::CommandLineKind::Unreal227
+               ? FindWindowExA(CommandLine(), nullptr, "Edit", nullptr)
+               : CommandLine();
 }
 
 bool StandInEditorDriver::TypeInCommandLine(const std::string& text) const {
@@ -107,6 +110,10 @@ bool StandInEditorDriver::Drain() const {
     const LRESULT before = MarkersHandled(m_logWindow);
     return before >= 0 && PostMessageA(m_logWindow, standin::kMarker, 0, 0) &&
            WaitUntil([&] { return MarkersHandled(m_logWindow) > before; });
+}
+
+bool StandInEditorDriver::KeepBusy(std::chrono::milliseconds duration) const {
+    return PostMessageA(m_logWindow, standin::kKeepBusy, static_cast<WPARAM>(duration.count()), 0);
 }
 
 } // namespace e2e

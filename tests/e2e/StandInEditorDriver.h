@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,13 @@ public:
     void Stop();
 
     HWND LogWindow() const { return m_logWindow; }
-    std::vector<HWND> Children() const;
     HWND Child(int id) const;
+    // Where the mapper types and the command runs: the plain edit box, the log
+    // display, or Unreal 227's command box.
     HWND CommandLine() const;
+    // The edit control that takes the paste: the command line, or the edit
+    // inside 227's command box.
+    HWND CommandEdit() const;
     // The mapper types into the command line, and what is left typed there.
     bool TypeInCommandLine(const std::string& text) const;
     std::string Typed() const;
@@ -36,9 +41,12 @@ public:
     std::vector<std::string> LogLines() const;
     // Returns once the editor has handled every message posted to it before.
     bool Drain() const;
+    // The editor starts a long command of its own, after what was posted before:
+    // for that long it answers sent messages but handles nothing posted.
+    bool KeepBusy(std::chrono::milliseconds duration) const;
 
 private:
-    bool Start(const char* option);
+    bool Start(const char* option, uitest::LogWindowNames names);
 
     uitest::CommandLineKind m_kind = uitest::CommandLineKind::PlainEdit;
     ChildProcess m_process;
