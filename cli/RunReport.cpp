@@ -5,12 +5,7 @@
 #include "ui/NumberText.h"
 
 namespace kestrow::cli {
-namespace {
 
-template <class... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
-
-// The length of the well-formed UTF-8 sequence at the start of `text`, or 0:
-// no overlong forms, no surrogates, nothing beyond U+10FFFF.
 std::size_t Utf8SequenceLength(std::string_view text) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
@@ -38,6 +33,10 @@ std::size_t Utf8SequenceLength(std::string_view text) {
     }
     return length;
 }
+
+namespace {
+
+template <class... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
 
 // \b \f \n \r \t by name, the other control characters by number.
 std::string ControlEscape(unsigned char c) {

@@ -43,6 +43,9 @@ struct RunReport {
 // {"inputs": {...}, "results": {...}, "commands": [{"name", "text"[, "delivered"]}],
 //  "messages": [...]}, on one line.
 std::string ReportJson(const RunReport& report);
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0:
+// no overlong forms, no surrogates, nothing beyond U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view text);
 // A JSON string; text that is not valid UTF-8 has each stray byte replaced by
 // U+FFFD.
 std::string JsonString(std::string_view text);

@@ -84,25 +84,6 @@ std::string Hex(unsigned char byte) {
     return std::string("0x") + digits;
 }
 
-// The length of the UTF-8 character that starts the text, 0 when it starts none.
-std::size_t Utf8Length(std::string_view text, char32_t& code) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || text.size() < length)
-        return 0;
-    code = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-        code = code << 6 | (byte(i) & 0x3F);
-    }
-    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-    const bool valid =
-        code >= kShortest[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    return valid ? length : 0;
-}
-
 // A control character by its ASCII name, text beyond ASCII by its character
 // where it is UTF-8, else by its byte.
 std::string CharacterName(std::string_view text) {
@@ -114,10 +95,12 @@ std::string CharacterName(std::string_view text) {
     if (first < 0x20 || first == 0x7F)
         return std::string("the control character ") + (first == 0x7F ? "DEL" : kNames[first]) +
                " (" + Hex(first) + ")";
-    char32_t code = 0;
-    const std::size_t length = Utf8Length(text, code);
+    const std::size_t length = Utf8SequenceLength(text);
     if (length == 0)
         return "the byte " + Hex(first);
+    char32_t code = first & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        code = code << 6 | (static_cast<unsigned char>(text[i]) & 0x3F);
     char number[16];
     std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(code));
     std::string bytes;
