@@ -5,7 +5,7 @@
 #include "cli/RunReport.h"
 #include "cli/Subcommands.h"
 #include "eval/Evaluator.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 namespace kestrow::cli {
 namespace {
@@ -34,9 +34,8 @@ int RunEvalCommand(Args args, const CliSession& session) {
     parser.AddPositionals(expressions, OptionParser::Positionals::Anywhere);
     if (const auto exit = ExitBeforeRunning(parser.Parse(args), kUsage, session.out, session.err))
         return *exit;
-    if (expressions.size() != 1) {
+    if (expressions.size() != 1)
         return ReportUsageError("eval takes one expression", kUsage, session.err);
-    }
     const std::string& expression = expressions.front();
     RunReport report;
     report.inputs.push_back({"expression", expression});

@@ -12,6 +12,7 @@
 #include "cli/RunReport.h"
 #include "cli/Subcommands.h"
 #include "pages/PageForm.h"
+#include "text/FieldMessages.h"
 
 namespace kestrow::cli {
 
@@ -87,10 +88,6 @@ public:
 
     // The check boxes as set and the axis as named, in the order of the options.
     void ReportSwitches(RunReport& report) const;
-    // Reads a field from its option as the window's data exchange reads it: false,
-    // with the window's message, when it is rejected.
-    bool ReadNumber(const IntField& field, int& value, MessageSink& messages) const;
-    bool ReadNumber(const NumberField& field, double& value, MessageSink& messages) const;
 
     // --candidates N: the page's run for each count from 1 to N, `fit` filling a
     // copy of `checked` (the fields as read, the count fields at N) for a count.
@@ -105,6 +102,7 @@ public:
 private:
     std::string Usage() const;
     void AddOptions(OptionParser& parser);
+    int UsageError(const std::string& error) const;
     std::optional<int> CheckCandidates(const OptionParser& parser, const std::string& candidates);
 
     const PageCommandSpec& spec_;
@@ -132,8 +130,16 @@ template <class Form> bool ReadFields(const PageRun& run, Form& form, RunReport&
         [&](const auto& field, auto& value, auto&...) {
             using F = decltype(field);
             if constexpr (kIsA<IntField, F> || kIsA<NumberField, F>) {
-                if (rejected == nullptr && !run.ReadNumber(field, value, messages))
+                if (rejected != nullptr)
+                    return;
+                const auto read =
+                    ReadNumberField(run.Values().texts.at(field.name), field.min, field.max);
+                if (read.message) {
+                    messages.ShowMessage(*read.message);
                     rejected = field.name;
+                } else {
+                    value = *read.value;
+                }
             } else if constexpr (kIsA<ExpressionField, F>) {
                 value = run.Values().texts.at(field.name);
             }

@@ -3,22 +3,19 @@
 
 #include "cli/PageCommand.h"
 #include "link/EditorLink.h"
-#include "ui/FieldMessages.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 namespace kestrow::cli {
 namespace {
 
 template <class... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
 
-// As the page's result fields and range messages write a number.
-constexpr int kNumberDigits = 15;
 // The usage's columns: the options, and the switches' wider one.
 constexpr std::size_t kOptionColumn = 23;
 constexpr std::size_t kSwitchColumn = 34;
 
 std::string Number(double value) {
-    return FormatGeneral(value, kNumberDigits);
+    return FormatGeneral(value, kFieldDigits);
 }
 
 std::string Option(const std::string& name) {
@@ -40,16 +37,11 @@ std::string OptionLine(std::string_view option, std::string_view what,
 // "A", "A and B", "A, B and C"; `last` joins the last two.
 std::string JoinedList(const std::vector<std::string>& items, std::string_view last = "and") {
     std::string joined;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0 && i + 1 == items.size()) {
-            joined += ' ';
-            joined += last;
-            joined += ' ';
-        } else if (i > 0) {
-            joined += ", ";
-        }
-        joined += items[i];
-    }
+    for (std::size_t i = 0; i < items.size(); ++i)
+        joined += (i == 0                 ? ""
+                   : i + 1 < items.size() ? ", "
+                                          : " " + std::string(last) + " ") +
+                  items[i];
     return joined;
 }
 
@@ -122,18 +114,6 @@ std::string OptionLines(const PageOption& option) {
             },
         },
         option);
-}
-
-// As the data exchange reads a number field and checks its range.
-template <class Field, class T>
-bool ReadField(const Field& field, std::optional<T> read, const char* notANumber,
-               const std::string& outOfRange, T& value, MessageSink& messages) {
-    if (read && *read >= field.min && *read <= field.max) {
-        value = *read;
-        return true;
-    }
-    messages.ShowMessage(read ? outOfRange : notANumber);
-    return false;
 }
 
 // The count, then the given results, each column right-aligned and two blanks
@@ -232,13 +212,10 @@ std::optional<int> PageRun::Start(Args args) {
     AddOptions(parser);
     if (auto status = ExitBeforeRunning(parser.Parse(args), usage_, session_.out, session_.err))
         return status;
-    const auto usageError = [&](const std::string& error) {
-        return ReportUsageError(error, usage_, session_.err);
-    };
     for (const PageOption& option : spec_.options) {
         const auto* axis = std::get_if<AxisOption>(&option);
         if (axis != nullptr && !ParseAxis(values_.texts.at(axis->field->name)))
-            return usageError(Option(axis->field->name) + " takes U or V");
+            return UsageError(Option(axis->field->name) + " takes U or V");
     }
     if (applyFlag_)
         applied_ = commands_.front();
@@ -250,7 +227,7 @@ std::optional<int> PageRun::Start(Args args) {
                 applied_ = command;
         }
         if (!applied_)
-            return usageError("--apply takes " + JoinedList(names, "or"));
+            return UsageError("--apply takes " + JoinedList(names, "or"));
     }
     if (parser.Given("--candidates")) {
         if (auto status = CheckCandidates(parser, candidates))
@@ -261,15 +238,16 @@ std::optional<int> PageRun::Start(Args args) {
     return std::nullopt;
 }
 
+int PageRun::UsageError(const std::string& error) const {
+    return ReportUsageError(error, usage_, session_.err);
+}
+
 std::optional<int> PageRun::CheckCandidates(const OptionParser& parser,
                                             const std::string& candidates) {
-    const auto usageError = [&](const std::string& error) {
-        return ReportUsageError(error, usage_, session_.err);
-    };
     // The count's range is the count fields': they check it as they check a count.
     count_ = ParseIntText(candidates);
     if (!count_ || *count_ < 1)
-        return usageError("--candidates takes a whole number from 1");
+        return UsageError("--candidates takes a whole number from 1");
     std::vector<std::string> excluded;
     bool conflict = parser.Given("--apply");
     for (const NumberField* field : spec_.countFields) {
@@ -279,7 +257,7 @@ std::optional<int> PageRun::CheckCandidates(const OptionParser& parser,
     }
     excluded.push_back("--apply");
     if (conflict)
-        return usageError("--candidates goes without " + JoinedList(excluded));
+        return UsageError("--candidates goes without " + JoinedList(excluded));
     return std::nullopt;
 }
 
@@ -292,16 +270,6 @@ void PageRun::ReportSwitches(RunReport& report) const {
             report.inputs.push_back({check->name, values_.checks.at(check->name)});
         }
     }
-}
-
-bool PageRun::ReadNumber(const IntField& field, int& value, MessageSink& messages) const {
-    return ReadField(field, ParseIntText(values_.texts.at(field.name)), kEnterIntegerMessage,
-                     IntRangeMessage(field.min, field.max), value, messages);
-}
-
-bool PageRun::ReadNumber(const NumberField& field, double& value, MessageSink& messages) const {
-    return ReadField(field, ParseNumberText(values_.texts.at(field.name)), kEnterNumberMessage,
-                     NumberRangeMessage(field.min, field.max), value, messages);
 }
 
 int PageRun::Candidates(const RunReport& checked, bool accepted, const Fit& fit) {
@@ -341,12 +309,10 @@ int PageRun::Finish(RunReport& report, bool accepted) {
                          [this](const EditorCommand& c) { return c.name == *applied_; });
         const DeliveryResult result = DeliverAndWait(*session_.desktop, applied->text);
         applied->delivered = result == DeliveryResult::Delivered;
-        if (result == DeliveryResult::NoEditor)
-            status = kExitNoEditor;
-        else if (result != DeliveryResult::Delivered)
-            status = kExitRejected;
-        if (result != DeliveryResult::Delivered)
+        if (result != DeliveryResult::Delivered) {
+            status = result == DeliveryResult::NoEditor ? kExitNoEditor : kExitRejected;
             report.messages.push_back(DeliveryFailureMessage(result));
+        }
     }
     WriteRunOutput(session_, json_, report);
     return status;

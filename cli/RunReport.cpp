@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 namespace kestrow::cli {
 

@@ -1,6 +1,6 @@
 #include "pages/CommandText.h"
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 namespace kestrow {
 namespace {

@@ -1,7 +1,9 @@
 #include "ui/DataExchange.h"
 
-#include "ui/FieldMessages.h"
-#include "ui/NumberText.h"
+#include "text/FieldMessages.h"
+#include "text/NumberText.h"
+
+#include <limits>
 
 void CDataExchange::PrepareCtrl(int id) {
     m_idLastControl = id;
@@ -29,10 +31,13 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         window.SetItemText(id, std::to_string(value));
         return;
     }
-    if (auto parsed = kestrow::ParseIntText(window.GetItemText(id)))
-        value = *parsed;
+    // The range is checked apart, by DDV_MinMaxInt.
+    const auto reading = kestrow::ReadNumberField(
+        window.GetItemText(id), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    if (reading.value)
+        value = *reading.value;
     else
-        pDX->Fail(kestrow::kEnterIntegerMessage);
+        pDX->Fail(*reading.message);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value) {
@@ -41,13 +46,16 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
     pDX->PrepareEditCtrl(id);
     ui::DialogWindow& window = pDX->m_window;
     if (!pDX->m_bSaveAndValidate) {
-        window.SetItemText(id, kestrow::FormatGeneral(value, 15));
+        window.SetItemText(id, kestrow::FormatGeneral(value, kestrow::kFieldDigits));
         return;
     }
-    if (auto parsed = kestrow::ParseNumberText(window.GetItemText(id)))
-        value = *parsed;
+    constexpr double kEverything = std::numeric_limits<double>::infinity();
+    const auto reading =
+        kestrow::ReadNumberField(window.GetItemText(id), -kEverything, kEverything);
+    if (reading.value)
+        value = *reading.value;
     else
-        pDX->Fail(kestrow::kEnterNumberMessage);
+        pDX->Fail(*reading.message);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
@@ -94,12 +102,15 @@ void DDX_Radio(CDataExchange* pDX, std::initializer_list<int> groupIds, int& val
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max) {
-    if (pDX->Active() && pDX->m_bSaveAndValidate && (value < min || value > max))
-        pDX->Fail(kestrow::IntRangeMessage(min, max));
+    if (!pDX->Active() || !pDX->m_bSaveAndValidate)
+        return;
+    if (const auto message = kestrow::RangeFailure(value, min, max))
+        pDX->Fail(*message);
 }
 
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max) {
-    // Written so that a not-a-number value fails too.
-    if (pDX->Active() && pDX->m_bSaveAndValidate && !(value >= min && value <= max))
-        pDX->Fail(kestrow::NumberRangeMessage(min, max));
+    if (!pDX->Active() || !pDX->m_bSaveAndValidate)
+        return;
+    if (const auto message = kestrow::RangeFailure(value, min, max))
+        pDX->Fail(*message);
 }

@@ -1,6 +1,6 @@
 #include "pages/PillarWrapCalc.h"
 #include "pages/CommandText.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 #include <ostream>

@@ -13,7 +13,7 @@
 #include "pages/BevelScaleCalc.h"
 #include "pages/FloorScaleCalc.h"
 #include "pages/PillarWrapCalc.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 namespace kestrow::testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "pages/BevelScalePage.h"
 #include "res/resource.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 #include <cstdlib>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "app/AboutTexts.h"
 #include "eval/Evaluator.h"
 #include "tests/eval/RecordingSink.h"
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,3 @@
-#include "ui/FieldMessages.h"
 #include "pages/FieldKinds.h"
 
 #include <cmath>
@@ -9,14 +8,6 @@
 
 namespace kestrow {
 namespace {
-
-TEST(FieldMessages, RangeTextsNameTheBounds) {
-    EXPECT_EQ("Please enter an integer between 3 and 256.", IntRangeMessage(3, 256));
-    EXPECT_EQ("Please enter an integer between -5 and 16384.", IntRangeMessage(-5, 16384));
-    EXPECT_EQ("Please enter a number between 0.03125 and 32.", NumberRangeMessage(0.03125, 32));
-    EXPECT_EQ("Please enter a number between 0.0625 and 256.", NumberRangeMessage(0.0625, 256));
-    EXPECT_EQ("Please enter a number between 1e-07 and 0.1.", NumberRangeMessage(1e-7, 0.1));
-}
 
 struct ExpressionCase {
     float value;
@@ -37,7 +28,7 @@ TEST_P(ExpressionRule, AcceptsLowerBoundTo65535) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    FieldMessages, ExpressionRule,
+    FieldRules, ExpressionRule,
     ::testing::Values(ExpressionCase{2.5f, 1, true}, ExpressionCase{1, 1, true},
                       ExpressionCase{65535, 1, true}, ExpressionCase{65535.5f, 1, false},
                       ExpressionCase{0.5f, 1, false}, ExpressionCase{0, 1, false},

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 namespace kestrow {
 namespace {

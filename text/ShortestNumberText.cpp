@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "ui/NumberText.h"
+#include "text/NumberText.h"
 
 namespace kestrow {
 namespace {
