@@ -1,5 +1,6 @@
 #include "cli/OptionParser.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kestrow::cli {
@@ -23,21 +24,14 @@ void OptionParser::AddPositionals(std::vector<std::string>& target, Positionals 
 }
 
 OptionParser::Option* OptionParser::Find(std::string_view name) {
-    for (Option& option : options_) {
-        if (option.name == name) {
-            return &option;
-        }
-    }
-    return nullptr;
+    const auto found = std::find_if(options_.begin(), options_.end(),
+                                    [&](const Option& option) { return option.name == name; });
+    return found == options_.end() ? nullptr : &*found;
 }
 
 bool OptionParser::Given(std::string_view name) const {
-    for (const Option& option : options_) {
-        if (option.name == name) {
-            return option.given;
-        }
-    }
-    return false;
+    return std::any_of(options_.begin(), options_.end(),
+                       [&](const Option& option) { return option.name == name && option.given; });
 }
 
 OptionParser::Outcome OptionParser::Parse(Args args) {
@@ -53,9 +47,8 @@ OptionParser::Outcome OptionParser::Parse(Args args) {
             positionals_->push_back(args[i]);
             continue;
         }
-        if (arg == "--help" || arg == "-h") {
+        if (arg == "--help" || arg == "-h")
             return {Status::HelpRequested, {}};
-        }
         const size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
         Option* option = arg.starts_with("--") ? Find(name) : nullptr;
@@ -66,17 +59,14 @@ OptionParser::Outcome OptionParser::Parse(Args args) {
             optionsOver = rule_ == Positionals::OptionsFirst;
             continue;
         }
-        if (!arg.starts_with(positionals_ != nullptr ? "-" : "--")) {
+        if (!arg.starts_with(positionals_ != nullptr ? "-" : "--"))
             return {Status::UsageError, "unexpected argument '" + args[i] + "'"};
-        }
-        if (option == nullptr) {
+        if (option == nullptr)
             return {Status::UsageError, "unknown option '" + std::string(name) + "'"};
-        }
         option->given = true;
         if (option->flag != nullptr) {
-            if (equals != std::string_view::npos) {
+            if (equals != std::string_view::npos)
                 return {Status::UsageError, "option '" + option->name + "' takes no value"};
-            }
             *option->flag = option->valueWhenGiven;
         } else if (equals != std::string_view::npos) {
             *option->value = std::string(arg.substr(equals + 1));
@@ -93,14 +83,12 @@ OptionParser::Outcome OptionParser::Parse(Args args) {
 
 std::optional<int> ExitBeforeRunning(const OptionParser::Outcome& outcome, std::string_view usage,
                                      TextWriter& out, TextWriter& err) {
-    switch (outcome.status) {
-    case OptionParser::Outcome::Status::Parsed:
+    using Status = OptionParser::Outcome::Status;
+    if (outcome.status == Status::Parsed)
         return std::nullopt;
-    case OptionParser::Outcome::Status::HelpRequested:
+    if (outcome.status == Status::HelpRequested) {
         out << usage;
         return kExitOk;
-    case OptionParser::Outcome::Status::UsageError:
-        break;
     }
     return ReportUsageError(outcome.error, usage, err);
 }
@@ -111,12 +99,10 @@ int ReportUsageError(std::string_view error, std::string_view usage, TextWriter&
 }
 
 std::optional<char> ParseAxis(std::string_view text) {
-    if (text == "U" || text == "u") {
+    if (text == "U" || text == "u")
         return 'U';
-    }
-    if (text == "V" || text == "v") {
+    if (text == "V" || text == "v")
         return 'V';
-    }
     return std::nullopt;
 }
 

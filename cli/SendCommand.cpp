@@ -36,34 +36,12 @@ Needs the Windows build, kestrow-cli.exe (on Linux under Wine, in the editor's
 own Wine prefix).
 )";
 
-struct SendOptions {
-    bool json = false;
-    bool fromInput = false;
-    std::vector<std::string> commands;
-};
-
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
 bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-// What is wrong with the commands given, if anything; "-" alone reads standard
-// input.
-std::optional<std::string> TakeCommands(SendOptions& options) {
-    if (options.commands.empty())
-        return "send takes the commands, or - to read them from standard input";
-    if (options.commands.size() == 1 && options.commands.front() == "-") {
-        options.commands.clear();
-        options.fromInput = true;
-    }
-    for (const std::string& command : options.commands) {
-        if (HasLineBreak(command))
-            return "a command holds a line break: give each as its own argument";
-    }
-    return std::nullopt;
 }
 
 // The lines of the input, each ended by LF, CR LF or CR alone.
@@ -171,32 +149,37 @@ int SendAll(Desktop& desktop, const std::vector<std::string>& commands, RunRepor
 } // namespace
 
 int RunSendCommand(Args args, const CliSession& session) {
-    SendOptions options;
+    bool json = false;
+    std::vector<std::string> given;
     OptionParser parser;
-    parser.AddFlag("--json", options.json, true);
-    parser.AddPositionals(options.commands, OptionParser::Positionals::OptionsFirst);
+    parser.AddFlag("--json", json, true);
+    parser.AddPositionals(given, OptionParser::Positionals::OptionsFirst);
     if (const auto exit = ExitBeforeRunning(parser.Parse(args), kUsage, session.out, session.err))
         return *exit;
-    if (const auto error = TakeCommands(options))
-        return ReportUsageError(*error, kUsage, session.err);
-
+    const auto usageError = [&](const std::string& error) {
+        return ReportUsageError(error, kUsage, session.err);
+    };
+    if (given.empty())
+        return usageError("send takes the commands, or - to read them from standard input");
+    if (std::any_of(given.begin(), given.end(), HasLineBreak))
+        return usageError("a command holds a line break: give each as its own argument");
     if (session.desktop == nullptr)
         return ReportNoEditorAccess(session.err);
 
-    // Everything is read and checked before anything is sent.
-    const std::vector<std::string> commands =
-        options.fromInput ? SplitLines(session.in.ReadAll()) : options.commands;
+    // Everything is read and checked before anything is sent; "-" alone reads
+    // standard input.
+    const bool fromInput = given.size() == 1 && given.front() == "-";
+    const std::vector<std::string> commands = fromInput ? SplitLines(session.in.ReadAll()) : given;
     for (std::size_t i = 0; i < commands.size(); ++i) {
         if (const auto error =
                 IsBlank(commands[i]) ? std::nullopt : UnprintableError(i + 1, commands[i]))
-            return ReportUsageError(*error, kUsage, session.err);
+            return usageError(*error);
     }
 
     RunReport report;
-    report.inputs.push_back(
-        {"source", std::string(options.fromInput ? "standard input" : "arguments")});
+    report.inputs.push_back({"source", std::string(fromInput ? "standard input" : "arguments")});
     const int status = SendAll(*session.desktop, commands, report);
-    WriteRunOutput(session, options.json, report);
+    WriteRunOutput(session, json, report);
     return status;
 }
 
