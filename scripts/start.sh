@@ -2,10 +2,11 @@
 # Builds the Windows program and starts it under Wine: scripts/start.sh
 # The x86 build where this machine runs 32-bit code, else the x64 build
 # (KESTROW_64BIT_ONLY=1 forces the x64 one). Uses the caller's WINEPREFIX when
-# set, else Wine's default prefix; without an X display the program runs on a
-# virtual one (xvfb-run). Wine's own debug output stays off (WINEDEBUG=-all)
-# unless the caller sets WINEDEBUG, so that its "fixme:" lines do not bury the
-# terminal.
+# set, else Wine's default prefix, and makes that prefix first when it is missing
+# (Wine's lines of that step are shown only when it fails); without an X display
+# the program runs on a virtual one (xvfb-run). Wine's own debug output stays
+# off (WINEDEBUG=-all) unless the caller sets WINEDEBUG, so that its "fixme:"
+# lines do not bury the terminal.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/install-deps.sh
@@ -26,9 +27,25 @@ export WINEDEBUG=${WINEDEBUG-"-all"}
 wine=$(kestrow_wine_loader "$arch")
 export WINELOADER=$wine
 exe="$(kestrow_build_dir "$arch")/app/Kestrow.exe"
-
+on_display=()
 if [ -z "${DISPLAY:-}" ]; then
   echo "No DISPLAY is set: running Kestrow on a virtual X display (xvfb-run)." >&2
-  exec xvfb-run -a "$wine" "$exe"
+  on_display=(xvfb-run -a)
 fi
-exec "$wine" "$exe"
+
+# Wine would make a missing prefix on the way to starting Kestrow, its first-run
+# lines (one of them looking like a failure) mixed with ours.
+prefix=${WINEPREFIX:-$HOME/.wine}
+if [ ! -f "$prefix/system.reg" ]; then
+  echo "Making the Wine prefix $prefix (once, about 20 s)." >&2
+  log=$(mktemp)
+  if ! "${on_display[@]}" "$wine" wineboot -i >"$log" 2>&1 ||
+     ! /usr/lib/wine/wineserver -w >>"$log" 2>&1 || [ ! -f "$prefix/system.reg" ]; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "Making the Wine prefix $prefix failed: Wine's output is above." >&2
+    exit 1
+  fi
+  rm -f "$log"
+fi
+exec "${on_display[@]}" "$wine" "$exe"
