@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The start-up benchmark: Kestrow.exe against the floor, a program that shows
-# the same five dialog templates with plain USER32 calls, started by turns under
-# Wine, each timed from process creation to a visible window.
+# the same window from the same five dialog templates, filled as at start, with
+# plain USER32 calls, started by turns under Wine, each timed from process
+# creation to a visible window.
 # Usage: bench/startup.sh [x86|x64] [ROUNDS [STARTS]]   (default: x86, 4 rounds of 25)
 # A benchmark, not a test: it exits 0 whatever the times; only a program that
 # shows no window stops it. Run it on a quiet machine: it prints the load
