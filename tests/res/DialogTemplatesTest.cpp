@@ -36,6 +36,7 @@ constexpr std::uint32_t ES_AUTOHSCROLL = 0x80;
 constexpr std::uint32_t BS_LEFTTEXT = 0x20;
 constexpr std::uint32_t SS_TYPEMASK = 0x1F;
 constexpr std::uint32_t SS_RIGHT = 0x2;
+constexpr std::uint32_t SS_ETCHEDHORZ = 0x10;
 constexpr std::uint32_t SS_NOPREFIX = 0x80;
 constexpr std::uint32_t TCS_FIXEDWIDTH = 0x400;
 
@@ -49,6 +50,7 @@ enum Flag : unsigned {
     kLeftText = 1u << 6, // BS_LEFTTEXT
     kRight = 1u << 7,    // SS_RIGHT
     kNoPrefix = 1u << 8, // SS_NOPREFIX: "&" shows as itself
+    kLine = 1u << 9,     // SS_ETCHEDHORZ: a divider
 };
 
 constexpr int kStatic = -1;
@@ -96,7 +98,7 @@ const std::vector<Expected> kPillarWrap = {
     {kStatic, S, "Texture Width", 15, 20, 46, 8},
     {kStatic, S, "Number of Sides", 15, 40, 54, 8},
     {kStatic, S, "Radius", 155, 20, 23, 8},
-    {kStatic, G, "", 15, 70, 240, 5},
+    {kStatic, S, "", 15, 72, 240, 1, kLine},
     {kStatic, S, "Total Circumference", 15, 60, 66, 8},
     {1012, E, "", 85, 55, 45, 14, kReadOnly},
     {kStatic, S, "Simple pan value is", 15, 85, 64, 8},
@@ -128,7 +130,7 @@ const std::vector<Expected> kBevelScale = {
     {kStatic, S, "Rise", 45, 40, 15, 8},
     {kStatic, S, "texture(s) will fit the bevel using a scale of", 65, 100, 140, 8},
     {kStatic, S, "Texture Width", 15, 20, 46, 8},
-    {kStatic, G, "", 15, 70, 240, 5},
+    {kStatic, S, "", 15, 72, 240, 1, kLine},
     {1, D, "OK (hidden)", 205, 15, 50, 14, kHidden},
 };
 
@@ -144,7 +146,7 @@ const std::vector<Expected> kFloorScale = {
     {1020, P, "Swap", 190, 130, 30, 14, kTab},
     {1026, P, "Cmd:", 115, 165, 45, 15, kTab},
     {kStatic, S, "Texture Width", 15, 20, 46, 8},
-    {kStatic, G, "", 15, 60, 240, 5},
+    {kStatic, S, "", 15, 62, 240, 1, kLine},
     {kStatic, S, "Texture Height", 15, 40, 48, 8},
     {kStatic, S, "Stretch", 30, 90, 24, 8},
     {kStatic, S, "textures across an X of", 93, 90, 77, 8},
@@ -217,6 +219,7 @@ void ExpectControl(const ControlTemplate& c, const Expected& e) {
     if (e.kind == ControlKind::Static) {
         EXPECT_EQ((c.style & SS_TYPEMASK) == SS_RIGHT, (e.flags & kRight) != 0) << "right-aligned";
         EXPECT_EQ(c.Has(SS_NOPREFIX), (e.flags & kNoPrefix) != 0) << "no prefix";
+        EXPECT_EQ((c.style & SS_TYPEMASK) == SS_ETCHEDHORZ, (e.flags & kLine) != 0) << "line";
     }
     // The raised frame tells the user which fields take expressions: no other
     // control may carry it, nor any other extended style.
