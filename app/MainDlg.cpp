@@ -20,10 +20,13 @@ constexpr const char* kNoCommandLabel = "CMD: ( None )";
 // mapper is never left wondering.
 constexpr std::chrono::seconds kApplyPatience{5};
 constexpr const char* kTabTexts[] = {"Pillar Wrap", "Bevel Scale", "Floor Scale", "Texture Skew"};
+// The command's label names the command box: "Static" until the first exchange.
+constexpr ui::FieldLabel kLabels[] = {{IDC_MAIN_COMMAND, "Static"}};
 } // namespace
 
 CMainDlg::CMainDlg(CDialog* pParent)
-    : CCommandTarget(IDD_MAIN, pParent), m_hIcon(ui::Host().LoadIconResource(IDR_MAINFRAME)) {}
+    : CCommandTarget(IDD_MAIN, pParent, kLabels),
+      m_hIcon(ui::Host().LoadIconResource(IDR_MAINFRAME)) {}
 
 // The pages go with the window on every way out, OK and Cancel included.
 CMainDlg::~CMainDlg() = default;
@@ -62,8 +65,8 @@ bool CMainDlg::OnInitDialog() {
         Window().AppendSystemMenuItem(IDM_ABOUTBOX, aboutMenu);
 
     Window().SetIcons(m_hIcon);
-    // The box is narrower than the longest commands.
-    m_editCommand.ShowCutTextOnHover();
+    m_btnApply.SetText("&Apply");
+    m_btnRemote.SetText("&Remote...");
     ClearCommand();
 
     for (int index = 0; index < 4; ++index)
@@ -145,6 +148,12 @@ bool CMainDlg::OnSwitchTabKey(int step) {
     m_tabPages.SetFocus();
     m_tabPages.SetCurFocus(next);
     return true;
+}
+
+// The page shown answers for its fields.
+bool CMainDlg::OnAccessKey(char key) {
+    CDialog* page = Page(m_nCurPage);
+    return (page != nullptr && page->OnAccessKey(key)) || CDialog::OnAccessKey(key);
 }
 
 bool CMainDlg::OnSysCommand(unsigned nID) {

@@ -38,6 +38,7 @@ public:
     void OnClose() override;
     ui::IconHandle OnQueryDragIcon() override;
     bool OnSwitchTabKey(int step) override;
+    bool OnAccessKey(char key) override;
 
     CPillarWrapPage* PillarWrapPage() const { return m_pPillarWrap.get(); }
     CBevelScalePage* BevelScalePage() const { return m_pBevelScale.get(); }

@@ -5,9 +5,22 @@
 
 using namespace kestrow::bevel_scale;
 
+namespace {
+// One sentence labels the texture count and the scale.
+constexpr ui::FieldLabel kLabels[] = {
+    {IDC_BS_TEXWIDTH, "Texture &Width"},
+    {IDC_BS_RISE, "R&ise"},
+    {IDC_BS_RUN, "R&un"},
+    {IDC_BS_TEXCOUNT, "te&xture(s) will fit the bevel using a scale of", "Number of textures"},
+    {IDC_BS_SCALE, nullptr, kScale.caption},
+    {IDC_BS_OTHER_SCALE, "&Other Scale"},
+};
+} // namespace
+
 CCommandTarget* CBevelScalePage::s_pMainDlg = nullptr;
 
-CBevelScalePage::CBevelScalePage(CCommandTarget* pMainDlg) : CCalcPage(IDD_BEVEL_SCALE, pMainDlg) {
+CBevelScalePage::CBevelScalePage(CCommandTarget* pMainDlg)
+    : CCalcPage(IDD_BEVEL_SCALE, pMainDlg, kLabels) {
     s_pMainDlg = pMainDlg;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/DataExchange.h"
 
+#include <span>
 #include <string>
 #include <type_traits>
 
@@ -13,7 +14,7 @@
 // hides on Escape, and reads, calculates and publishes by its description.
 class CCalcPage : public CDialog {
 protected:
-    CCalcPage(int templateId, CCommandTarget* pMainDlg);
+    CCalcPage(int templateId, CCommandTarget* pMainDlg, std::span<const ui::FieldLabel> labels);
 
     void OnOK() override {}
 

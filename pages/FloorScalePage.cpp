@@ -7,9 +7,22 @@
 
 using namespace kestrow::floor_scale;
 
+namespace {
+// Each row is one sentence that labels a stretch and a length.
+constexpr ui::FieldLabel kLabels[] = {
+    {IDC_FS_TEXWIDTH, "Texture &Width"},
+    {IDC_FS_TEXHEIGHT, "Texture &Height"},
+    {IDC_FS_STRETCH_X, "&Stretch", "Stretch X"},
+    {IDC_FS_LENGTH_X, "textures across an &X of", "Length X"},
+    {IDC_FS_STRETCH_Y, "a&nd", "Stretch Y"},
+    {IDC_FS_LENGTH_Y, "textures across an &Y of", "Length Y"},
+};
+} // namespace
+
 CCommandTarget* CFloorScalePage::s_pMainDlg = nullptr;
 
-CFloorScalePage::CFloorScalePage(CCommandTarget* pMainDlg) : CCalcPage(IDD_FLOOR_SCALE, pMainDlg) {
+CFloorScalePage::CFloorScalePage(CCommandTarget* pMainDlg)
+    : CCalcPage(IDD_FLOOR_SCALE, pMainDlg, kLabels) {
     s_pMainDlg = pMainDlg;
 }
 

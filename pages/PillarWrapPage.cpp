@@ -5,9 +5,24 @@
 
 using namespace kestrow::pillar_wrap;
 
+namespace {
+// One sentence labels the texture count and the three results beside it.
+constexpr ui::FieldLabel kLabels[] = {
+    {IDC_PW_TEXWIDTH, "Texture &Width"},
+    {IDC_PW_SIDES, "Number of &Sides"},
+    {IDC_PW_RADIUS, "Ra&dius"},
+    {IDC_PW_TEXCOUNT, "te&xture(s) will fit best using a scale of", "Number of textures"},
+    {IDC_PW_BEST_SCALE, nullptr, kBestScale.caption},
+    {IDC_PW_BEST_PAN, nullptr, kBestPan.caption},
+    {IDC_PW_FRACTIONAL_ERROR, "with a &Total &Fractional &Error of", kFractionalError.caption},
+    {IDC_PW_OTHER_SCALE, "&Other Scale"},
+};
+} // namespace
+
 CCommandTarget* CPillarWrapPage::s_pMainDlg = nullptr;
 
-CPillarWrapPage::CPillarWrapPage(CCommandTarget* pMainDlg) : CCalcPage(IDD_PILLAR_WRAP, pMainDlg) {
+CPillarWrapPage::CPillarWrapPage(CCommandTarget* pMainDlg)
+    : CCalcPage(IDD_PILLAR_WRAP, pMainDlg, kLabels) {
     s_pMainDlg = pMainDlg;
 }
 

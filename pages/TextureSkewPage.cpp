@@ -5,10 +5,19 @@
 
 using namespace kestrow::texture_skew;
 
+namespace {
+// Both groups have a Rise and a Run: the names say which group a field is in.
+constexpr ui::FieldLabel kLabels[] = {
+    {IDC_TS_VERT_RISE, "Ri&se", "Vertical rise"}, {IDC_TS_VERT_RUN, "Ru&n", "Vertical run"},
+    {IDC_TS_VERT_SCALE, "&Vertical Scale"},       {IDC_TS_HORZ_RISE, "R&ise", "Horizontal rise"},
+    {IDC_TS_HORZ_RUN, "R&un", "Horizontal run"},  {IDC_TS_HORZ_SCALE, "&Horizontal Scale"},
+};
+} // namespace
+
 CCommandTarget* CTextureSkewPage::s_pMainDlg = nullptr;
 
 CTextureSkewPage::CTextureSkewPage(CCommandTarget* pMainDlg)
-    : CCalcPage(IDD_TEXTURE_SKEW, pMainDlg) {
+    : CCalcPage(IDD_TEXTURE_SKEW, pMainDlg, kLabels) {
     s_pMainDlg = pMainDlg;
 }
 

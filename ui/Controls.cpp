@@ -36,10 +36,6 @@ void CTabCtrl::InsertItem(int index, const std::string& text) {
     Dialog().Window().InsertTabItem(Id(), index, text);
 }
 
-void CEdit::ShowCutTextOnHover() {
-    Dialog().Window().ShowCutTextOnHover(Id());
-}
-
 int CTabCtrl::GetCurSel() const {
     return Dialog().Window().GetTabSelection(Id());
 }

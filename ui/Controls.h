@@ -29,8 +29,6 @@ class CButton : public CControl {};
 class CEdit : public CControl {
 public:
     void SelectAll();
-    // Hovering over the edit shows its whole text when the edit is too narrow for it.
-    void ShowCutTextOnHover();
 };
 
 class CTabCtrl : public CControl {

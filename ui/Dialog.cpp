@@ -2,6 +2,7 @@
 
 #include "ui/DataExchange.h"
 
+#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -26,6 +27,26 @@ CDialog* MainWindow() {
 }
 void SetMainWindow(CDialog* dialog) {
     g_mainWindow = dialog;
+}
+
+char AccessKeyOf(const std::string& text) {
+    std::size_t at = text.find('&');
+    while (at != std::string::npos && at + 1 < text.size() && text[at + 1] == '&')
+        at = text.find('&', at + 2); // "&&" shows one "&"
+    if (at == std::string::npos || at + 1 >= text.size())
+        return 0;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
+}
+
+std::string WithoutAccessKeys(const std::string& text) {
+    std::string shown;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '&')
+            ++at; // "&&" shows one "&"
+        if (at < text.size())
+            shown += text[at];
+    }
+    return shown;
 }
 
 int DialogKeyCommand(DialogKey key, int focusedPushButton, int defaultButton) {
@@ -53,7 +74,8 @@ int TabSwitchStep(DialogKey key, KeyModifiers modifiers) {
 
 } // namespace ui
 
-CDialog::CDialog(int templateId, CDialog* parent) : m_templateId(templateId), m_pParent(parent) {}
+CDialog::CDialog(int templateId, CDialog* parent, std::span<const ui::FieldLabel> labels)
+    : m_templateId(templateId), m_pParent(parent), m_labels(labels) {}
 
 CDialog::~CDialog() = default;
 
@@ -116,6 +138,8 @@ void CDialog::MessageBox(const std::string& text, const std::string& caption) {
 }
 
 bool CDialog::OnInitDialog() {
+    for (const ui::FieldLabel& label : m_labels)
+        Window().LabelField(label);
     UpdateData(false);
     return true;
 }
@@ -155,6 +179,15 @@ ui::IconHandle CDialog::OnQueryDragIcon() {
 }
 
 bool CDialog::OnSwitchTabKey(int) {
+    return false;
+}
+
+bool CDialog::OnAccessKey(char key) {
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    for (const ui::FieldLabel& label : m_labels) {
+        if (label.label != nullptr && ui::AccessKeyOf(label.label) == wanted)
+            return Window().FocusItem(label.fieldId);
+    }
     return false;
 }
 

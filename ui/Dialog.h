@@ -3,6 +3,7 @@
 #include "ui/WindowHost.h"
 
 #include <memory>
+#include <span>
 #include <string>
 
 class CDataExchange;
@@ -11,7 +12,9 @@ class CDataExchange;
 // template, its data exchange, and the default OK, Cancel and close handling.
 class CDialog {
 public:
-    explicit CDialog(int templateId, CDialog* parent = nullptr);
+    // `labels`: what the window makes of its fields' labels (ui::FieldLabel).
+    explicit CDialog(int templateId, CDialog* parent = nullptr,
+                     std::span<const ui::FieldLabel> labels = {});
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
@@ -46,6 +49,9 @@ public:
     // Ctrl+Tab and the like, pressed anywhere in the dialog, pages included: step
     // is 1 for the next tab and -1 for the previous one. False when unused.
     virtual bool OnSwitchTabKey(int step);
+    // Alt and a letter, pressed anywhere in the dialog: the focus goes to the
+    // field whose label has that access key. False when no field took it.
+    virtual bool OnAccessKey(char key);
 
     // Called by the host around the life of the dialog's window.
     void AttachWindow(ui::DialogWindow* window) { m_pWindow = window; }
@@ -58,6 +64,7 @@ protected:
 private:
     int m_templateId;
     CDialog* m_pParent;
+    std::span<const ui::FieldLabel> m_labels;
     ui::DialogWindow* m_pWindow = nullptr;
     std::unique_ptr<ui::DialogWindow> m_childWindow;
 };

@@ -30,6 +30,24 @@ struct KeyModifiers {
     bool alt = false;
 };
 
+// What a field's label becomes as its window is made. A screen reader names an
+// edit by the static text just before it in the window order, and an access key
+// leads to the control after its label, so each label is moved there.
+struct FieldLabel {
+    int fieldId;
+    // The field's label in the template, as it reads with its access key ("&"
+    // before the letter); null for a field whose label stays as it is.
+    const char* label;
+    // The field's name, where its visible label names it poorly: an invisible
+    // label of its own, just before the field.
+    const char* name = nullptr;
+};
+
+// The letter after a text's first single "&", upper-cased; 0 when there is none.
+char AccessKeyOf(const std::string& text);
+// The text as it shows, without its "&" marks.
+std::string WithoutAccessKeys(const std::string& text);
+
 // The host's window for one dialog: every operation the logic performs on a
 // dialog and its controls, addressed by control id.
 class DialogWindow {
@@ -41,12 +59,14 @@ public:
     virtual bool IsItemChecked(int id) const = 0;
     virtual void SetItemChecked(int id, bool checked) = 0;
     virtual void EnableItem(int id, bool enable) = 0;
-    // Moves the keyboard focus to the control; an edit gets its whole text selected.
-    virtual void FocusItem(int id) = 0;
+    // Moves the keyboard focus to the control, if it is shown and enabled; an edit
+    // gets its whole text selected. False when the control did not take the focus.
+    virtual bool FocusItem(int id) = 0;
     virtual void SelectAllItemText(int id) = 0;
-    // From now on, hovering over the control shows its whole text in a tip
-    // whenever the text is wider than the control; otherwise nothing.
-    virtual void ShowCutTextOnHover(int id) = 0;
+    // Puts the field's label (of the static texts that read as it does, the one
+    // nearest the field), then its invisible name, just before the field in the
+    // window order. A label put before a field that starts a group starts it.
+    virtual void LabelField(const FieldLabel& label) = 0;
 
     virtual void InsertTabItem(int tabId, int index, const std::string& text) = 0;
     virtual int GetTabSelection(int tabId) const = 0;

@@ -1,5 +1,6 @@
-// The command box is narrower than the longest commands: hovering over it shows
-// the whole command in a tip when it is cut off, and nothing when it fits.
+// The command box is narrower than the longest commands, a result box than the
+// longest results: hovering over a read-only box shows its whole text in a tip
+// when it is cut off, and nothing when it fits.
 
 #include "KestrowFixture.h"
 #include "Polling.h"
@@ -13,10 +14,10 @@ constexpr const char* kFourTermSkewCommand =
 
 class CommandTipTest : public KestrowTest {
 protected:
-    // The mouse comes to rest over the command box, from outside the window.
-    void HoverOverCommandBox() {
+    // The mouse comes to rest over the box, from outside the window.
+    void HoverOver(HWND control) {
         RECT box{};
-        GetWindowRect(app.MainItem(IDC_MAIN_COMMAND), &box);
+        GetWindowRect(control, &box);
         SetCursorPos(box.left - 40, box.top - 40);
         Sleep(100);
         SetCursorPos((box.left + box.right) / 2 - 2, (box.top + box.bottom) / 2);
@@ -38,7 +39,7 @@ TEST_F(CommandTipTest, ShowsTheWholeCommandOnlyWhenTheBoxCutsItOff) {
     ASSERT_TRUE(app.SelectTab(Page::BevelScale));
     ASSERT_TRUE(Click(Page::BevelScale, IDC_BS_CMD));
     ASSERT_EQ(app.Command(), kBevelDefaultsCommand);
-    HoverOverCommandBox();
+    HoverOver(app.MainItem(IDC_MAIN_COMMAND));
     // Well past the tip's delay, and none has shown.
     EXPECT_FALSE(WaitUntil([&] { return !ShownTip().empty(); }, Millis{2000}));
 
@@ -46,9 +47,23 @@ TEST_F(CommandTipTest, ShowsTheWholeCommandOnlyWhenTheBoxCutsItOff) {
     ASSERT_TRUE(Click(Page::TextureSkew, IDC_TS_HORZ_SKEW));
     ASSERT_TRUE(Click(Page::TextureSkew, IDC_TS_CMD));
     ASSERT_EQ(app.Command(), kFourTermSkewCommand);
-    HoverOverCommandBox();
+    HoverOver(app.MainItem(IDC_MAIN_COMMAND));
     EXPECT_TRUE(WaitUntil([&] { return ShownTip() == kFourTermSkewCommand; }))
         << "tip shown: \"" << ShownTip() << "\"";
+}
+
+TEST_F(CommandTipTest, ShowsTheWholeResultOnlyWhenTheBoxCutsItOff) {
+    const struct {
+        int id;
+        const char* tip;
+    } results[] = {{IDC_PW_CIRCUMFERENCE, ""}, {IDC_PW_BEST_SCALE, "1.65685424973267"}};
+    ASSERT_TRUE(Click(Page::PillarWrap, IDC_PW_CMD_BEST_SCALE));
+    for (const auto& result : results) {
+        SCOPED_TRACE(result.id);
+        HoverOver(Item(Page::PillarWrap, result.id));
+        EXPECT_EQ(WaitUntil([&] { return !ShownTip().empty(); }, Millis{2000}), *result.tip != 0);
+        EXPECT_EQ(ShownTip(), result.tip);
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <deque>
 #include <stdexcept>
 #include <utility>
 
@@ -46,14 +47,15 @@ public:
     }
     ~MemoryWindow() override { m_host.Unregister(this); }
 
-    MemoryControl& Control(int id) {
-        for (MemoryControl& control : m_controls) {
-            if (control.tmpl->id == id)
-                return control;
+    std::size_t IndexOf(int id) const {
+        for (std::size_t index = 0; index < m_controls.size(); ++index) {
+            if (m_controls[index].tmpl->id == id)
+                return index;
         }
         throw std::out_of_range("no control " + std::to_string(id) + " in dialog " +
                                 std::to_string(m_template.id));
     }
+    MemoryControl& Control(int id) { return m_controls[IndexOf(id)]; }
     const MemoryControl& Control(int id) const {
         return const_cast<MemoryWindow*>(this)->Control(id);
     }
@@ -144,18 +146,52 @@ public:
             m_host.m_focusId = 0;
         }
     }
-    void FocusItem(int id) override {
+    bool FocusItem(int id) override {
         MemoryControl& control = Control(id);
         if (control.kind == ControlKind::Edit)
             control.textSelected = true;
-        if (!control.enabled || !CanHoldFocus())
-            return; // as on Windows, where such a control does not take the focus
+        if (!control.enabled || !control.visible || !Reachable() || !CanHoldFocus())
+            return false; // as on Windows, where such a control does not take the focus
         m_host.m_focusWindow = this;
         m_host.m_focusId = id;
+        return true;
     }
     void SelectAllItemText(int id) override { Control(id).textSelected = true; }
-    // Text is not measured here; the tip is a matter for real windows alone.
-    void ShowCutTextOnHover(int) override {}
+    // As the Win32 host does it, by the template's rectangles.
+    void LabelField(const FieldLabel& label) override {
+        const ControlTemplate& field = *Control(label.fieldId).tmpl;
+        const auto distance = [&](const MemoryControl& c) {
+            return std::abs(c.tmpl->x - field.x) + std::abs(c.tmpl->y - field.y);
+        };
+        auto shown = m_controls.end();
+        for (auto it = m_controls.begin(); label.label != nullptr && it != m_controls.end(); ++it) {
+            if (it->kind == ControlKind::Static &&
+                WithoutAccessKeys(it->text) == WithoutAccessKeys(label.label) &&
+                (shown == m_controls.end() || distance(*it) < distance(*shown)))
+                shown = it;
+        }
+        const auto before = [&] {
+            return m_controls.begin() + static_cast<std::ptrdiff_t>(IndexOf(label.fieldId));
+        };
+        if (shown != m_controls.end()) {
+            MemoryControl moved = *shown;
+            moved.text = label.label;
+            m_controls.erase(shown);
+            m_controls.insert(before(), moved);
+        }
+        if (label.name != nullptr) {
+            ControlTemplate& name = m_names.emplace_back();
+            name.id = -1;
+            name.className = "Static";
+            name.text = label.name;
+            MemoryControl hidden;
+            hidden.tmpl = &name;
+            hidden.kind = ControlKind::Static;
+            hidden.text = label.name;
+            hidden.visible = false;
+            m_controls.insert(before(), hidden);
+        }
+    }
     void InsertTabItem(int tabId, int index, const std::string& text) override {
         MemoryControl& control = Control(tabId);
         index = std::clamp(index, 0, static_cast<int>(control.tabItems.size()));
@@ -236,6 +272,7 @@ public:
     MemoryWindow* m_parent;
     bool m_modal;
     std::vector<MemoryControl> m_controls;
+    std::deque<ControlTemplate> m_names; // the invisible labels' own templates
     bool m_visible = false;
     bool m_enabled = true;
     bool m_iconic = false;
@@ -404,16 +441,27 @@ bool MemoryHost::SelectTab(CDialog& dialog, int tabId, int index) {
     return window.Control(tabId).tabSelection == index;
 }
 
+MemoryWindow* MemoryHost::FocusModal() const {
+    MemoryWindow* window = m_focusWindow;
+    if (window == nullptr || !window->Reachable())
+        return nullptr;
+    while (!window->m_modal && window->m_parent != nullptr)
+        window = window->m_parent;
+    return window;
+}
+
+// Offered to the dialog that runs modally, from wherever in it the focus is.
+void MemoryHost::PressAccessKey(char letter) {
+    if (MemoryWindow* modal = FocusModal())
+        modal->m_dialog.OnAccessKey(letter);
+}
+
 void MemoryHost::PressKey(DialogKey key, KeyModifiers modifiers) {
     MemoryWindow* window = m_focusWindow;
     if (window == nullptr || !window->Reachable())
         return;
     if (int step = TabSwitchStep(key, modifiers); step != 0) {
-        // Offered to the dialog that runs modally, from wherever in it the focus is.
-        MemoryWindow* modal = window;
-        while (!modal->m_modal && modal->m_parent != nullptr)
-            modal = modal->m_parent;
-        modal->m_dialog.OnSwitchTabKey(step);
+        FocusModal()->m_dialog.OnSwitchTabKey(step);
         return;
     }
     if (key != DialogKey::Enter && key != DialogKey::Escape)
@@ -450,6 +498,15 @@ void MemoryHost::Paint(CDialog& dialog) {
 
 std::string MemoryHost::Text(const CDialog& dialog, int id) const {
     return WindowOf(dialog).Control(id).text;
+}
+std::string MemoryHost::AccessibleName(const CDialog& dialog, int id) const {
+    const MemoryWindow& window = WindowOf(dialog);
+    for (std::size_t index = window.IndexOf(id); index-- > 0;) {
+        const MemoryControl& control = window.m_controls[index];
+        if (control.kind == ControlKind::Static || control.kind == ControlKind::Icon)
+            return WithoutAccessKeys(control.text);
+    }
+    return {};
 }
 bool MemoryHost::IsChecked(const CDialog& dialog, int id) const {
     return WindowOf(dialog).Control(id).checked;

@@ -39,12 +39,15 @@ public:
     bool Click(CDialog& dialog, int id) override;
     bool SelectTab(CDialog& dialog, int tabId, int index) override;
     void PressKey(DialogKey key, KeyModifiers modifiers = {}) override;
+    void PressAccessKey(char letter) override;
     void SystemCommand(CDialog& dialog, unsigned id) override;
     void Close(CDialog& dialog) override;
     void Paint(CDialog& dialog);
 
     // What a user would see.
     std::string Text(const CDialog& dialog, int id) const override;
+    // An edit is named as Wine names it: by the nearest static text before it.
+    std::string AccessibleName(const CDialog& dialog, int id) const override;
     bool IsChecked(const CDialog& dialog, int id) const override;
     bool IsEnabled(const CDialog& dialog, int id) const override;
     bool IsVisible(const CDialog& dialog, int id) const;
@@ -110,6 +113,8 @@ private:
     void Register(MemoryWindow* window);
     void Unregister(MemoryWindow* window);
     void Initialise(CDialog& dialog, MemoryWindow& window);
+    // The modal dialog the focus is in; null when no reachable window has it.
+    MemoryWindow* FocusModal() const;
 
     Resources m_resources;
     std::vector<MemoryWindow*> m_windows;

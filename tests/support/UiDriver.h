@@ -59,12 +59,16 @@ public:
     virtual bool SelectTab(CDialog& dialog, int tabId, int index) = 0;
     // A key pressed where the keyboard focus is.
     virtual void PressKey(ui::DialogKey key, ui::KeyModifiers modifiers = {}) = 0;
+    // Alt and the letter, pressed where the keyboard focus is.
+    virtual void PressAccessKey(char letter) = 0;
     virtual void SystemCommand(CDialog& dialog, unsigned id) = 0;
     // The caption's close button.
     virtual void Close(CDialog& dialog) = 0;
 
     // What a user sees.
     virtual std::string Text(const CDialog& dialog, int id) const = 0;
+    // What a screen reader calls the control.
+    virtual std::string AccessibleName(const CDialog& dialog, int id) const = 0;
     virtual bool IsChecked(const CDialog& dialog, int id) const = 0;
     virtual bool IsEnabled(const CDialog& dialog, int id) const = 0;
     // Whether the dialog itself is shown, whatever the windows around it are.

@@ -65,10 +65,24 @@ bool RouteTabSwitchKey(const MSG& msg, HWND modalDialog) {
     return step != 0 && dialog != nullptr && dialog->OnSwitchTabKey(step);
 }
 
+// Alt and a letter, or the letter alone where the focus is on a control that
+// takes no characters, as the dialog manager reads access keys.
+bool RouteAccessKey(const MSG& msg, HWND modalDialog) {
+    if (msg.message == WM_CHAR &&
+        (SendMessageA(GetFocus(), WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) != 0)
+        return false;
+    CDialog* dialog = AttachedDialog(modalDialog);
+    return dialog != nullptr && dialog->OnAccessKey(static_cast<char>(msg.wParam));
+}
+
 } // namespace
 
 bool RouteDialogKey(const MSG& msg, HWND modalDialog) {
-    if (msg.message != WM_KEYDOWN || !IsInside(msg.hwnd, modalDialog))
+    if (!IsInside(msg.hwnd, modalDialog))
+        return false;
+    if (msg.message == WM_SYSCHAR || msg.message == WM_CHAR)
+        return RouteAccessKey(msg, modalDialog);
+    if (msg.message != WM_KEYDOWN)
         return false;
     if (RouteTabSwitchKey(msg, modalDialog))
         return true;

@@ -8,8 +8,9 @@ namespace ui {
 // Ctrl+Page Down and Ctrl+Page Up go to the modal dialog itself, from wherever
 // in it the focus is. Enter and Escape go to the innermost of our dialogs that
 // holds the focus, so that a page answers its own keys: the focused push button
-// is clicked, else that dialog gets the command the key chooses. True when the
-// key was used up.
+// is clicked, else that dialog gets the command the key chooses. Access keys go
+// to the modal dialog, which hands the focus to the field they label. True when
+// the key was used up.
 bool RouteDialogKey(const MSG& msg, HWND modalDialog);
 
 } // namespace ui

@@ -28,6 +28,7 @@ INT_PTR InitDialog(HWND hwnd, CDialog* dialog) {
     RECT before;
     GetWindowRect(hwnd, &before);
     bool focusFirstControl = dialog->OnInitDialog();
+    PostMessageA(hwnd, Win32DialogWindow::kMakeCutTextTip, 0, 0);
     RECT after;
     // The templates carry no centring style: a modal dialog that its initialisation
     // left where the template put it is centred, as the dialog framework does.
@@ -90,7 +91,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         dialog->OnClose();
         return TRUE;
     case Win32DialogWindow::kMakeCutTextTip:
-        WindowOf(*dialog).MakeCutTextTip(static_cast<int>(wParam));
+        WindowOf(*dialog).MakeCutTextTip();
         return TRUE;
     case WM_QUERYDRAGICON:
         return static_cast<INT_PTR>(dialog->OnQueryDragIcon());

@@ -5,14 +5,33 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 namespace ui {
 
 namespace {
 
-bool IsEditControl(HWND control) {
+bool IsOfClass(HWND control, const char* name) {
     char className[16] = {};
     GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Edit") == 0;
+    return lstrcmpiA(className, name) == 0;
+}
+
+std::string TextOf(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// In the window order; the label joins the field's group when the field starts one.
+void PlaceBefore(HWND label, HWND field) {
+    HWND previous = GetWindow(field, GW_HWNDPREV);
+    if (previous != label)
+        SetWindowPos(label, previous != nullptr ? previous : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if ((GetWindowLongA(field, GWL_STYLE) & WS_GROUP) != 0)
+        SetWindowLongA(label, GWL_STYLE, GetWindowLongA(label, GWL_STYLE) | WS_GROUP);
 }
 
 int ShowWindowCommand(ShowCommand command) {
@@ -66,11 +85,7 @@ void Win32DialogWindow::Destroy() {
 }
 
 std::string Win32DialogWindow::GetItemText(int id) const {
-    int length = GetWindowTextLengthA(Item(id));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    UINT copied = GetDlgItemTextA(m_hwnd, id, text.data(), length + 1);
-    text.resize(copied);
-    return text;
+    return TextOf(Item(id));
 }
 
 void Win32DialogWindow::SetItemText(int id, const std::string& text) {
@@ -89,39 +104,76 @@ void Win32DialogWindow::EnableItem(int id, bool enable) {
     EnableWindow(Item(id), enable ? TRUE : FALSE);
 }
 
-void Win32DialogWindow::FocusItem(int id) {
+bool Win32DialogWindow::FocusItem(int id) {
     HWND control = Item(id);
-    if (control == nullptr)
-        return;
+    if (control == nullptr || !IsWindowVisible(control) || !IsWindowEnabled(control))
+        return false;
     SetFocus(control);
-    if (IsEditControl(control))
+    if (IsOfClass(control, "Edit"))
         SendMessageA(control, EM_SETSEL, 0, -1);
+    return GetFocus() == control;
 }
 
 void Win32DialogWindow::SelectAllItemText(int id) {
     SendMessageA(Item(id), EM_SETSEL, 0, -1);
 }
 
-// Made once the message loop runs, after the window shows: a tip is a window of
-// its own, and the start need not wait for it.
-void Win32DialogWindow::ShowCutTextOnHover(int id) {
-    PostMessageA(m_hwnd, kMakeCutTextTip, static_cast<WPARAM>(id), 0);
+HWND Win32DialogWindow::NearestLabel(HWND field, const std::string& text) const {
+    RECT at{};
+    GetWindowRect(field, &at);
+    HWND nearest = nullptr;
+    LONG nearestDistance = 0;
+    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        const LONG distance = labs(place.left - at.left) + labs(place.top - at.top);
+        if (IsOfClass(child, "Static") && WithoutAccessKeys(TextOf(child)) == text &&
+            (nearest == nullptr || distance < nearestDistance)) {
+            nearest = child;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
-void Win32DialogWindow::MakeCutTextTip(int id) {
-    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-    // The tip asks for its text each time it is about to show: the control's text
-    // changes, and only then is it known whether it fits.
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = m_hwnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(Item(id));
-    tool.lpszText = LPSTR_TEXTCALLBACKA;
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+void Win32DialogWindow::LabelField(const FieldLabel& label) {
+    HWND field = Item(label.fieldId);
+    if (field == nullptr)
+        return;
+    if (label.label != nullptr) {
+        if (HWND shown = NearestLabel(field, WithoutAccessKeys(label.label))) {
+            SetWindowTextA(shown, label.label);
+            PlaceBefore(shown, field);
+        }
+    }
+    if (label.name != nullptr)
+        PlaceBefore(CreateWindowExA(0, "Static", label.name, WS_CHILD, 0, 0, 0, 0, m_hwnd, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr),
+                    field);
+}
+
+void Win32DialogWindow::MakeCutTextTip() {
+    HWND tip = nullptr;
+    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsOfClass(child, "Edit") || (GetWindowLongA(child, GWL_STYLE) & ES_READONLY) == 0)
+            continue;
+        if (tip == nullptr)
+            tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                  WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+        // The tip asks for its text each time it is about to show: the control's
+        // text changes, and only then is it known whether it fits.
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_hwnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(child);
+        tool.lpszText = LPSTR_TEXTCALLBACKA;
+        SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void Win32DialogWindow::FillCutTextTip(NMTTDISPINFOA& tip) {

@@ -46,12 +46,14 @@ public:
     bool IsItemChecked(int id) const override;
     void SetItemChecked(int id, bool checked) override;
     void EnableItem(int id, bool enable) override;
-    void FocusItem(int id) override;
+    bool FocusItem(int id) override;
     void SelectAllItemText(int id) override;
-    void ShowCutTextOnHover(int id) override;
-    // What ShowCutTextOnHover posts, and what the dialog procedure then calls.
+    void LabelField(const FieldLabel& label) override;
+    // Hovering over a read-only edit shows its whole text in a tip when the edit
+    // cuts it off. The dialog procedure posts this once the window is made, and
+    // makes the tip when it arrives: the start need not wait for it.
     static constexpr UINT kMakeCutTextTip = WM_APP + 1;
-    void MakeCutTextTip(int id);
+    void MakeCutTextTip();
     // Fills in the tip about to show for a control: its whole text when that is
     // cut off, else nothing, so that no tip shows.
     void FillCutTextTip(NMTTDISPINFOA& tip);
@@ -71,6 +73,7 @@ public:
 
 private:
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    HWND NearestLabel(HWND field, const std::string& text) const;
 
     Kind m_kind;
     HWND m_owner;

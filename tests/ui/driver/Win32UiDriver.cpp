@@ -18,8 +18,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <map>
 
@@ -154,6 +156,15 @@ public:
     // Posted to the window with the focus, as the keyboard does; with no focus,
     // to the active window as a system key. The modifiers are down meanwhile.
     void PressKey(ui::DialogKey key, ui::KeyModifiers modifiers) override {
+        PressVirtualKey(VirtualKey(key), modifiers);
+    }
+    // The virtual key of a letter is the letter in upper case.
+    void PressAccessKey(char letter) override {
+        PressVirtualKey(static_cast<UINT>(std::toupper(static_cast<unsigned char>(letter))),
+                        {.alt = true});
+    }
+
+    void PressVirtualKey(UINT virtualKey, ui::KeyModifiers modifiers) {
         HWND target = GetFocus();
         bool systemKey = modifiers.alt;
         if (target == nullptr) {
@@ -166,7 +177,7 @@ public:
         GetKeyboardState(before);
         BYTE held[256];
         std::memcpy(held, before, sizeof held);
-        const auto press = [&](int virtualKey, bool down) { held[virtualKey] = down ? 0x80 : 0; };
+        const auto press = [&](int modifier, bool down) { held[modifier] = down ? 0x80 : 0; };
         press(VK_CONTROL, modifiers.ctrl);
         press(VK_LCONTROL, modifiers.ctrl);
         press(VK_SHIFT, modifiers.shift);
@@ -175,7 +186,6 @@ public:
         press(VK_LMENU, modifiers.alt);
         SetKeyboardState(held);
 
-        const UINT virtualKey = VirtualKey(key);
         LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC) << 16);
         if (virtualKey == VK_PRIOR || virtualKey == VK_NEXT)
             data |= 1 << 24; // extended key
@@ -200,6 +210,28 @@ public:
 
     std::string Text(const CDialog& dialog, int id) const override {
         return WindowText(Item(dialog, id));
+    }
+    // As a screen reader asks for it, through the accessibility object of the window.
+    std::string AccessibleName(const CDialog& dialog, int id) const override {
+        IAccessible* object = nullptr;
+        if (AccessibleObjectFromWindow(Item(dialog, id), static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&object)) != S_OK)
+            return "(no accessible object)";
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        std::string text;
+        if (object->get_accName(self, &name) == S_OK && name != nullptr) {
+            text.resize(static_cast<std::size_t>(SysStringLen(name)) * 3);
+            text.resize(static_cast<std::size_t>(
+                WideCharToMultiByte(CP_UTF8, 0, name, static_cast<int>(SysStringLen(name)),
+                                    text.data(), static_cast<int>(text.size()), nullptr, nullptr)));
+        }
+        SysFreeString(name);
+        object->Release();
+        return text;
     }
     bool IsChecked(const CDialog& dialog, int id) const override {
         return IsDlgButtonChecked(HandleOf(dialog), id) == BST_CHECKED;
