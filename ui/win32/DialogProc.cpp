@@ -28,7 +28,7 @@ INT_PTR InitDialog(HWND hwnd, CDialog* dialog) {
     RECT before;
     GetWindowRect(hwnd, &before);
     bool focusFirstControl = dialog->OnInitDialog();
-    PostMessageA(hwnd, Win32DialogWindow::kMakeCutTextTip, 0, 0);
+    PostMessageA(hwnd, Win32DialogWindow::kAfterShow, 0, 0);
     RECT after;
     // The templates carry no centring style: a modal dialog that its initialisation
     // left where the template put it is centred, as the dialog framework does.
@@ -90,8 +90,8 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CLOSE:
         dialog->OnClose();
         return TRUE;
-    case Win32DialogWindow::kMakeCutTextTip:
-        WindowOf(*dialog).MakeCutTextTip();
+    case Win32DialogWindow::kAfterShow:
+        WindowOf(*dialog).AfterShow();
         return TRUE;
     case WM_QUERYDRAGICON:
         return static_cast<INT_PTR>(dialog->OnQueryDragIcon());

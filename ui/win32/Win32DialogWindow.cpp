@@ -118,31 +118,44 @@ void Win32DialogWindow::SelectAllItemText(int id) {
     SendMessageA(Item(id), EM_SETSEL, 0, -1);
 }
 
-HWND Win32DialogWindow::NearestLabel(HWND field, const std::string& text) const {
+// Of the static texts that read as `label` does, with or without its access
+// keys, the one nearest the field. FindWindowEx searches in one request to Wine's
+// server, where a walk of the children asks it at every step.
+HWND Win32DialogWindow::NearestLabel(HWND field, const std::string& label) const {
     RECT at{};
     GetWindowRect(field, &at);
     HWND nearest = nullptr;
     LONG nearestDistance = 0;
-    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT place{};
-        GetWindowRect(child, &place);
-        const LONG distance = labs(place.left - at.left) + labs(place.top - at.top);
-        if (IsOfClass(child, "Static") && WithoutAccessKeys(TextOf(child)) == text &&
-            (nearest == nullptr || distance < nearestDistance)) {
-            nearest = child;
-            nearestDistance = distance;
+    for (const std::string& text : {label, WithoutAccessKeys(label)}) {
+        for (HWND found = nullptr;
+             (found = FindWindowExA(m_hwnd, found, "Static", text.c_str())) != nullptr;) {
+            RECT place{};
+            GetWindowRect(found, &place);
+            const LONG distance = labs(place.left - at.left) + labs(place.top - at.top);
+            if (nearest == nullptr || distance < nearestDistance) {
+                nearest = found;
+                nearestDistance = distance;
+            }
         }
     }
     return nearest;
 }
 
+// A page's fields take the focus only once the main window shows, so their labels
+// wait until then; a modal dialog's first focus is announced as it shows.
 void Win32DialogWindow::LabelField(const FieldLabel& label) {
+    if (IsModal())
+        PlaceLabel(label);
+    else
+        m_pendingLabels.push_back(label);
+}
+
+void Win32DialogWindow::PlaceLabel(const FieldLabel& label) {
     HWND field = Item(label.fieldId);
     if (field == nullptr)
         return;
     if (label.label != nullptr) {
-        if (HWND shown = NearestLabel(field, WithoutAccessKeys(label.label))) {
+        if (HWND shown = NearestLabel(field, label.label)) {
             SetWindowTextA(shown, label.label);
             PlaceBefore(shown, field);
         }
@@ -153,11 +166,18 @@ void Win32DialogWindow::LabelField(const FieldLabel& label) {
                     field);
 }
 
+void Win32DialogWindow::AfterShow() {
+    for (const FieldLabel& label : m_pendingLabels)
+        PlaceLabel(label);
+    m_pendingLabels.clear();
+    MakeCutTextTip();
+}
+
 void Win32DialogWindow::MakeCutTextTip() {
     HWND tip = nullptr;
-    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsOfClass(child, "Edit") || (GetWindowLongA(child, GWL_STYLE) & ES_READONLY) == 0)
+    for (HWND child = nullptr;
+         (child = FindWindowExA(m_hwnd, child, "Edit", nullptr)) != nullptr;) {
+        if ((GetWindowLongA(child, GWL_STYLE) & ES_READONLY) == 0)
             continue;
         if (tip == nullptr)
             tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 class CDialog;
 
@@ -49,11 +50,12 @@ public:
     bool FocusItem(int id) override;
     void SelectAllItemText(int id) override;
     void LabelField(const FieldLabel& label) override;
-    // Hovering over a read-only edit shows its whole text in a tip when the edit
-    // cuts it off. The dialog procedure posts this once the window is made, and
-    // makes the tip when it arrives: the start need not wait for it.
-    static constexpr UINT kMakeCutTextTip = WM_APP + 1;
-    void MakeCutTextTip();
+    // What the dialog procedure posts once the window is made, and what it calls
+    // when that arrives: what the start need not wait for. A page's labels, and
+    // the tip by which hovering over a read-only edit shows its whole text when
+    // the edit cuts it off.
+    static constexpr UINT kAfterShow = WM_APP + 1;
+    void AfterShow();
     // Fills in the tip about to show for a control: its whole text when that is
     // cut off, else nothing, so that no tip shows.
     void FillCutTextTip(NMTTDISPINFOA& tip);
@@ -73,12 +75,15 @@ public:
 
 private:
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
-    HWND NearestLabel(HWND field, const std::string& text) const;
+    HWND NearestLabel(HWND field, const std::string& label) const;
+    void PlaceLabel(const FieldLabel& label);
+    void MakeCutTextTip();
 
     Kind m_kind;
     HWND m_owner;
     HWND m_hwnd = nullptr;
     std::string m_tipText; // the tip shows it after FillCutTextTip returns
+    std::vector<FieldLabel> m_pendingLabels;
     bool m_ownerDisabled = false;
     bool m_ended = false;
     int m_endCode = 0;
