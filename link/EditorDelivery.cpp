@@ -94,14 +94,21 @@ std::size_t FindUnprintable(std::string_view command) {
     return std::string_view::npos;
 }
 
+DeliveryResult CommandFault(std::string_view command) {
+    if (FindUnprintable(command) != std::string_view::npos)
+        return DeliveryResult::NotPrintable;
+    return command.size() > kCommandLineCapacity ? DeliveryResult::TooLong
+                                                 : DeliveryResult::Delivered;
+}
+
 std::size_t LongestCommand(const CommandLine& commandLine) {
     return std::min(kCommandLineCapacity, commandLine.textLimit);
 }
 
 DeliveryResult PasteIntoCommandLine(Desktop& desktop, const CommandLine& commandLine,
                                     const std::string& command) {
-    if (FindUnprintable(command) != std::string_view::npos)
-        return DeliveryResult::NotPrintable;
+    if (const DeliveryResult fault = CommandFault(command); fault != DeliveryResult::Delivered)
+        return fault;
     if (command.size() > LongestCommand(commandLine))
         return DeliveryResult::TooLong;
     if (!PutCommandOnClipboard(desktop, command))

@@ -68,6 +68,11 @@ DeliveryResult OpenCommandLine(Desktop& desktop, std::chrono::milliseconds patie
 // Where the command holds its first character outside printable ASCII, or npos.
 std::size_t FindUnprintable(std::string_view command);
 
+// What is wrong with the command whatever the editor: NotPrintable, TooLong for
+// more than kCommandLineCapacity characters, else Delivered. Checked before the
+// editor is looked for, so that a bad command fails alike with or without one.
+DeliveryResult CommandFault(std::string_view command);
+
 // The longest command the command line takes whole: the editor's own capacity,
 // or its edit's text limit if smaller.
 std::size_t LongestCommand(const CommandLine& commandLine);

@@ -15,6 +15,8 @@ std::chrono::milliseconds Remaining(Desktop& desktop, std::chrono::milliseconds 
 
 DeliveryResult EditorLink::Deliver(Desktop& desktop, const std::string& command,
                                    std::chrono::milliseconds patience) {
+    if (const DeliveryResult fault = CommandFault(command); fault != DeliveryResult::Delivered)
+        return fault;
     if (WaitForLast(desktop, patience) == Wait::Busy)
         return DeliveryResult::EditorBusy;
     CommandLine commandLine;

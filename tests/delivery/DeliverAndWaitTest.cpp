@@ -87,6 +87,10 @@ TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
     const Case cases[] = {
         {"no editor", [](EditorDesktop& e) { e.desktop.RemoveOutsideWindows(); },
          DeliveryResult::NoEditor, milliseconds{0}},
+        // Too long for any editor: the same answer with none.
+        {"a command longer than any command line takes, and no editor",
+         [](EditorDesktop& e) { e.desktop.RemoveOutsideWindows(); }, DeliveryResult::TooLong,
+         milliseconds{0}, std::string(255, 'x')},
         {"a log window without a command line",
          [](EditorDesktop& e) {
              e.desktop.RemoveOutsideWindows();
