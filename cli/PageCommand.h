@@ -122,7 +122,8 @@ std::string ResultText(const Value& value);
 // Reads the page from the options by its description: the number fields in its
 // order of checks, then the expressions by the expression rule; the first
 // rejected field ends the reading. The inputs go into the report in that order,
-// null from the rejected one on.
+// null from the rejected one on. An expression the page accepts after its
+// evaluator complained was read only in part: the report names it, and says so.
 template <class Form> bool ReadFields(const PageRun& run, Form& form, RunReport& report) {
     ReportMessages messages(report);
     const char* rejected = nullptr;
@@ -145,11 +146,23 @@ template <class Form> bool ReadFields(const PageRun& run, Form& form, RunReport&
             }
         },
         form);
+    std::size_t heard = report.messages.size();
     if (rejected == nullptr)
-        EvaluateExpressions(form, messages, [&](const ExpressionField& field) {
-            messages.ShowMessage(kExpressionRangeMessage);
-            rejected = field.name;
-        });
+        EvaluateExpressions(
+            form, messages,
+            [&](const ExpressionField& field) {
+                messages.ShowMessage(kExpressionRangeMessage);
+                rejected = field.name;
+            },
+            [&](const ExpressionField& field) {
+                if (report.messages.size() > heard)
+                    report.partlyRead.push_back(field.name);
+                heard = report.messages.size();
+            });
+    for (std::size_t i = 0; rejected == nullptr && i < report.partlyRead.size(); ++i)
+        messages.ShowMessage("--" + report.partlyRead[i] +
+                             " was read only in part: the results are for the part read, and "
+                             "nothing is sent.");
     bool reached = false;
     const auto add = [&](const char* name, auto value) {
         reached = reached || (rejected != nullptr && std::string(name) == rejected);

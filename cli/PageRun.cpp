@@ -290,7 +290,7 @@ int PageRun::Candidates(const RunReport& checked, bool accepted, const Fit& fit)
             json += (json.empty() ? "[" : ",") + ReportJson(row);
         session_.out << json << "]\n";
     }
-    return accepted ? kExitOk : kExitRejected;
+    return accepted && checked.partlyRead.empty() ? kExitOk : kExitRejected;
 }
 
 int PageRun::Finish(RunReport& report, bool accepted) {
@@ -300,10 +300,12 @@ int PageRun::Finish(RunReport& report, bool accepted) {
         for (const EditorCommand& command : report.commands)
             session_.out << command.text << '\n';
     }
-    int status = accepted ? kExitOk : kExitRejected;
+    int status = accepted && report.partlyRead.empty() ? kExitOk : kExitRejected;
     if (accepted && applied_) {
         for (EditorCommand& command : report.commands)
             command.delivered = false;
+    }
+    if (status == kExitOk && applied_) {
         const auto applied =
             std::find_if(report.commands.begin(), report.commands.end(),
                          [this](const EditorCommand& c) { return c.name == *applied_; });

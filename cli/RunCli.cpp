@@ -23,16 +23,19 @@ Run 'kestrow-cli COMMAND --help' for a command's options, and
 --candidates N, a table of their fits for 1 to N textures.
 Every command takes --json: stdout is then one JSON object, and the messages
 go in it instead of on stderr:
-  {"inputs": {NAME: VALUE, ...}, "results": {NAME: VALUE, ...},
+  {"inputs": {NAME: VALUE, ...}, "partly-read": [NAME, ...],
+   "results": {NAME: VALUE, ...},
    "commands": [{"name": NAME, "text": COMMAND, "delivered": BOOL}, ...],
    "messages": [MESSAGE, ...]}
 An input that was not read, or a result not computed, is null; when an input
-is rejected, "results" and "commands" are empty. "delivered" is there only when
-the run sends commands. With --candidates: an array of such objects, one per
-texture count. Usage errors stay on stderr as text.
-Exit status: 0 done, 1 an input was rejected (messages on stderr), a command
-was longer than the editor takes or a delivery failed, 2 usage error, 3 no
-editor window was found.
+is rejected, "results" and "commands" are empty. "partly-read" names the
+expressions read only in part ("2+" is read as 2), and is there only when
+there are some. "delivered" is there only when the run sends commands. With
+--candidates: an array of such objects, one per texture count. Usage errors
+stay on stderr as text.
+Exit status: 0 done, 1 an input was rejected or read only in part (messages on
+stderr; nothing is sent), a command was longer than the editor takes or a
+delivery failed, 2 usage error, 3 no editor window was found.
 )";
 
 struct NamedSubcommand {

@@ -119,12 +119,16 @@ std::string ReportJson(const RunReport& report) {
             commands += ",\"delivered\":" + JsonValue(*command.delivered);
         commands += "}";
     }
-    std::string messages;
-    for (const std::string& message : report.messages)
-        messages += (messages.empty() ? "" : ",") + JsonString(message);
+    const auto list = [](const std::vector<std::string>& texts) {
+        std::string json;
+        for (const std::string& text : texts)
+            json += (json.empty() ? "" : ",") + JsonString(text);
+        return "[" + json + "]";
+    };
     return "{\"inputs\":" + JsonObject(report.inputs) +
+           (report.partlyRead.empty() ? "" : ",\"partly-read\":" + list(report.partlyRead)) +
            ",\"results\":" + JsonObject(report.results) + ",\"commands\":[" + commands +
-           "],\"messages\":[" + messages + "]}";
+           "],\"messages\":" + list(report.messages) + "}";
 }
 
 void WriteRunOutput(const CliSession& session, bool json, const RunReport& report) {

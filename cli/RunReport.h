@@ -31,6 +31,8 @@ struct EditorCommand {
 // Everything one run of a command found, in the order found; --json writes it.
 struct RunReport {
     std::vector<NamedValue> inputs;
+    // The fields whose text was read only in part: the run fails.
+    std::vector<std::string> partlyRead;
     std::vector<NamedValue> results;
     std::vector<EditorCommand> commands;
     std::vector<std::string> messages;
@@ -40,8 +42,8 @@ struct RunReport {
     void SetInput(const std::string& name, Value value);
 };
 
-// {"inputs": {...}, "results": {...}, "commands": [{"name", "text"[, "delivered"]}],
-//  "messages": [...]}, on one line.
+// {"inputs": {...}[, "partly-read": [...]], "results": {...},
+//  "commands": [{"name", "text"[, "delivered"]}], "messages": [...]}, on one line.
 std::string ReportJson(const RunReport& report);
 // The length of the well-formed UTF-8 sequence at the start of `text`, or 0:
 // no overlong forms, no surrogates, nothing beyond U+10FFFF.

@@ -28,10 +28,13 @@ ASCII only (32 to 126). Every command is checked before the first is sent: one
 that holds any other character (a tab, a control or non-ASCII character) is a
 usage error, and one longer than the command line takes is refused; either way
 nothing is sent.
-Exit status: 0 the editor took every command; 1 a command was too long (nothing
-was sent) or a delivery failed (stderr names the line: the lines before it were
-delivered, none after it was sent); 2 a usage error, or a build that cannot
-reach the editor; 3 no editor window was found (nothing was sent).
+With --json, "commands" lists every command, each with whether it was
+delivered.
+Exit status: 0 the editor took every command; 1 a command was too long, with or
+without an editor (nothing was sent), or a delivery failed (stderr names the
+line: the lines before it were delivered, none after it was sent); 2 a usage
+error, or a build that cannot reach the editor; 3 no editor window was found
+(nothing was sent).
 Needs the Windows build, kestrow-cli.exe (on Linux under Wine, in the editor's
 own Wine prefix).
 )";
@@ -100,9 +103,10 @@ std::optional<std::string> UnprintableError(std::size_t line, std::string_view c
 }
 
 // Sends the commands in turn, each taken by the editor before the next goes,
-// once every one is found to fit the editor's command line; the exit status.
-// Blank commands are never sent, so they pass, and with nothing else the editor
-// is not asked.
+// once every one is found to fit the command line: first the most any editor
+// takes, then, once found, this editor's. The report lists them all, delivered or
+// not. Blank commands are never sent, and with nothing else the editor is not
+// asked. Returns the exit status.
 int SendAll(Desktop& desktop, const std::vector<std::string>& commands, RunReport& report) {
     int delivered = 0;
     const auto stop = [&](DeliveryResult result, std::string message) {
@@ -110,36 +114,41 @@ int SendAll(Desktop& desktop, const std::vector<std::string>& commands, RunRepor
         report.messages.push_back(std::move(message));
         return result == DeliveryResult::NoEditor && delivered == 0 ? kExitNoEditor : kExitRejected;
     };
-    if (!std::all_of(commands.begin(), commands.end(), IsBlank)) {
+    const auto tooLong = [&](std::size_t longest) -> std::optional<std::string> {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            if (!IsBlank(commands[i]) && commands[i].size() > longest)
+                return "Line " + std::to_string(i + 1) + " is " +
+                       std::to_string(commands[i].size()) + " characters long, longer than the " +
+                       std::to_string(longest) +
+                       " the editor's command line takes, so nothing was sent.";
+        }
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (!IsBlank(commands[i]))
+            report.commands.push_back({"line " + std::to_string(i + 1), commands[i], false});
+    }
+    if (!report.commands.empty()) {
+        if (const auto message = tooLong(kCommandLineCapacity))
+            return stop(DeliveryResult::TooLong, *message);
         CommandLine commandLine;
         const DeliveryResult opened = OpenCommandLine(desktop, kEditorPatience, commandLine);
         if (opened != DeliveryResult::Delivered)
             return stop(opened, DeliveryFailureMessage(opened));
-        const std::size_t longest = LongestCommand(commandLine);
-        for (std::size_t i = 0; i < commands.size(); ++i) {
-            if (!IsBlank(commands[i]) && commands[i].size() > longest)
-                return stop(DeliveryResult::TooLong,
-                            "Line " + std::to_string(i + 1) + " is " +
-                                std::to_string(commands[i].size()) +
-                                " characters long, longer than the " + std::to_string(longest) +
-                                " the editor's command line takes, so nothing was sent.");
-        }
+        if (const auto message = tooLong(LongestCommand(commandLine)))
+            return stop(DeliveryResult::TooLong, *message);
     }
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        if (IsBlank(commands[i]))
-            continue;
-        const std::string line = std::to_string(i + 1);
-        report.commands.push_back({"line " + line, commands[i], false});
-        const DeliveryResult result = DeliverAndWait(desktop, commands[i]);
+    for (EditorCommand& command : report.commands) {
+        const DeliveryResult result = DeliverAndWait(desktop, command.text);
         if (result != DeliveryResult::Delivered) {
             const std::string why = DeliveryFailureMessage(result);
             return stop(result, result == DeliveryResult::NoEditor && delivered == 0
                                     ? why
-                                    : "Stopped at line " + line + " (\"" + commands[i] +
+                                    : "Stopped at " + command.name + " (\"" + command.text +
                                           "\"), after " + std::to_string(delivered) +
                                           " delivered: " + why);
         }
-        report.commands.back().delivered = true;
+        command.delivered = true;
         ++delivered;
     }
     report.results.push_back({"delivered", delivered});

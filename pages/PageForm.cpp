@@ -5,7 +5,7 @@
 namespace kestrow {
 
 bool EvaluateExpression(const ExpressionField& field, const std::string& text, float& value,
-                        MessageSink& owner, const RejectExpression& reject) {
+                        MessageSink& owner, const ExpressionCallback& reject) {
     EvalExpression(owner, text, value);
     if (ExpressionValueAccepted(value, field.lowerBound))
         return true;

@@ -34,22 +34,27 @@ inline std::string CommandLabel(const char* name) {
 // Whether a field passed to an exchange is of the kind K.
 template <class K, class Field> constexpr bool kIsA = std::is_same_v<std::remove_cvref_t<Field>, K>;
 
-using RejectExpression = std::function<void(const ExpressionField&)>;
+using ExpressionCallback = std::function<void(const ExpressionField&)>;
 
 // The expression rule: the evaluator reports to `owner`; a value out of range is
 // handed to `reject`. False then.
 bool EvaluateExpression(const ExpressionField& field, const std::string& text, float& value,
-                        MessageSink& owner, const RejectExpression& reject);
+                        MessageSink& owner, const ExpressionCallback& reject);
 
 // The rule on each expression field in exchange order, once the number fields are
-// read; the first rejected field ends the reading.
+// read; the first rejected field ends the reading. `accept`, if given, hears of
+// each field accepted, once its evaluator messages are out.
 template <class Form>
-bool EvaluateExpressions(Form& form, MessageSink& owner, const RejectExpression& reject) {
+bool EvaluateExpressions(Form& form, MessageSink& owner, const ExpressionCallback& reject,
+                         const ExpressionCallback& accept = nullptr) {
     bool accepted = true;
     Exchange(
         [&](const auto& field, auto&... values) {
-            if constexpr (kIsA<ExpressionField, decltype(field)>)
+            if constexpr (kIsA<ExpressionField, decltype(field)>) {
                 accepted = accepted && EvaluateExpression(field, values..., owner, reject);
+                if (accepted && accept)
+                    accept(field);
+            }
         },
         form);
     return accepted;

@@ -88,7 +88,8 @@ TEST(SendCommand, ReportsAsJson) {
     EXPECT_EQ("", r.err);
     EXPECT_EQ("{\"inputs\":{\"source\":\"standard input\"},\"results\":{\"delivered\":1},"
               "\"commands\":[{\"name\":\"line 1\",\"text\":\"POLY \\\"A\\\"\",\"delivered\":true},"
-              "{\"name\":\"line 2\",\"text\":\"POLY B\",\"delivered\":false}],"
+              "{\"name\":\"line 2\",\"text\":\"POLY B\",\"delivered\":false},"
+              "{\"name\":\"line 3\",\"text\":\"POLY C\",\"delivered\":false}],"
               "\"messages\":[\"Stopped at line 2 (\\\"POLY B\\\"), after 1 delivered: " +
                   kClipboardBusy + "\"]}\n",
               r.out);
@@ -166,7 +167,7 @@ TEST_P(SendToEveryKind, TheEditorExecutesExactlyTheCommandsWhateverWasLeftTyped)
 
 // The editor's command line takes 254 characters after its prompt, or fewer
 // where its edit control's own limit is lower: a longer line would be executed
-// cut short, so none is sent.
+// cut short, so none is sent. More than 254 is refused alike with no editor.
 TEST_P(SendToEveryKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
     const auto line = [](std::size_t length) {
         std::string text = "POLY TEXPAN U=1 ";
@@ -177,18 +178,25 @@ TEST_P(SendToEveryKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
         std::size_t length;
         int status;
         std::string err;
+        std::vector<State> editor = {};
     };
     for (const Case& c : {
              Case{0, 254, 0, ""},
              Case{0, 255, 1,
                   "Line 2 is 255 characters long, longer than the 254 the editor's command line "
                   "takes, so nothing was sent.\n"},
+             Case{0,
+                  255,
+                  1,
+                  "Line 2 is 255 characters long, longer than the 254 the editor's command line "
+                  "takes, so nothing was sent.\n",
+                  {State::Closed}},
              Case{100, 100, 0, ""},
              Case{100, 101, 1,
                   "Line 2 is 101 characters long, longer than the 100 the editor's command line "
                   "takes, so nothing was sent.\n"},
          }) {
-        FakeEditor editor({}, GetParam());
+        FakeEditor editor(c.editor, GetParam());
         if (c.textLimit != 0)
             editor.SetTextLimit(editor.Edit(), c.textLimit, std::chrono::milliseconds{0});
         const CliResult r =
@@ -263,12 +271,24 @@ INSTANTIATE_TEST_SUITE_P(
                       ApplyCase{{"skew", "--apply", "--horizontal"},
                                 "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000"}));
 
-TEST(ApplyOption, ARejectedFieldSendsNothing) {
-    FakeEditor editor;
-    const CliResult r = RunCliCapturing({"bevel", "--rise", "0", "--apply"}, "", &editor);
-    EXPECT_EQ(1, r.status);
-    EXPECT_EQ("Please enter an integer expression from 1 to 65535\n", r.err);
-    EXPECT_TRUE(editor.Sent().empty());
+TEST(ApplyOption, ARejectedOrPartlyReadFieldSendsNothing) {
+    for (const CliCase& c :
+         {CliCase{{"bevel", "--rise", "0", "--apply"},
+                  1,
+                  "",
+                  "Please enter an integer expression from 1 to 65535\n"},
+          CliCase{{"bevel", "--rise", "2+", "--apply"},
+                  1,
+                  "Scale: 0.500244081049441\nPOLY TEXSCALE UU=1.000000 VV=1.999024\n",
+                  "No value recognized\n--rise was read only in part: the results are for the part "
+                  "read, and nothing is sent.\n"}}) {
+        FakeEditor editor;
+        const CliResult r = RunCliCapturing(c.args, "", &editor);
+        EXPECT_EQ(c.status, r.status);
+        EXPECT_EQ(c.out, r.out);
+        EXPECT_EQ(c.err, r.err);
+        EXPECT_TRUE(editor.Sent().empty());
+    }
 }
 
 TEST(ApplyOption, FailedDeliveriesAfterTheOutput) {

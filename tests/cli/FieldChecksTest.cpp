@@ -134,11 +134,12 @@ TEST(SkewCommand, NeitherGroupOnExplainsAndFails) {
     EXPECT_EQ(1, std::count(r.err.begin(), r.err.end(), '\n'));
 }
 
-// Messages of an expression that the page still accepts go to stderr; the
-// command is printed and the status is 0.
-class AcceptedWithMessages : public ::testing::TestWithParam<CliCase> {};
+// A text the evaluator read only in part: the page goes on with what it read,
+// so the results and commands are printed, but stderr names the field after the
+// evaluator's messages, and the status is 1.
+class PartlyRead : public ::testing::TestWithParam<CliCase> {};
 
-TEST_P(AcceptedWithMessages, PrintsCommandAfterMessages) {
+TEST_P(PartlyRead, PrintsTheResultsButFails) {
     const CliCase& c = GetParam();
     const CliResult r = RunCliCapturing(c.args);
     EXPECT_EQ(c.status, r.status);
@@ -146,31 +147,39 @@ TEST_P(AcceptedWithMessages, PrintsCommandAfterMessages) {
     EXPECT_EQ(c.err, r.err);
 }
 
+const std::string kRiseOfTwo = "Scale: 0.500244081049441\nPOLY TEXSCALE UU=1.000000 VV=1.999024\n";
+
+std::string ReadInPart(const std::string& option) {
+    return "--" + option +
+           " was read only in part: the results are for the part read, and nothing is sent.\n";
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Cli, AcceptedWithMessages,
+    Cli, PartlyRead,
     ::testing::Values(
-        // 2x3 passes on 2, a square of side 2 aligned to its sides.
-        CliCase{{"pillar", "--radius", "2x3", "--sides", "4", "--no-negate"},
-                0,
-                "Total Circumference: 16\n"
-                "Simple pan value: 4\n"
-                "Best scale: 0.125000000025638\n"
-                "Best pan value: 32\n"
-                "Total Fractional Error: -0\n"
-                "POLY TEXPAN U=4\n"
-                "POLY TEXSCALE UU=8.000000 VV=1.000000\n"
-                "POLY TEXPAN U=32\n",
-                "Unrecognized Operator\n"},
-        // The horizontal run and vertical rise take a rejected expression as 0.
-        CliCase{{"skew", "--horizontal", "--h-run", "abc", "--v-rise", ")("},
-                0,
-                "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.0000\n",
-                "No value recognized\nError in expression.\n"
-                "No value recognized\nError in expression.\n"},
-        CliCase{{"floor", "--length-x", "2+", "--length-y", "1.2.3"},
-                0,
-                "POLY TEXSCALE UU=64.000000 VV=106.666662\n",
-                "No value recognized\nUnrecognized Operator\n"}));
+        CliCase{
+            {"bevel", "--rise", "2+"}, 1, kRiseOfTwo, "No value recognized\n" + ReadInPart("rise")},
+        CliCase{{"bevel", "--rise", "2x3"},
+                1,
+                kRiseOfTwo,
+                "Unrecognized Operator\n" + ReadInPart("rise")},
+        CliCase{{"bevel", "--rise", "1.2.3"},
+                1,
+                "Scale: 0.500087882908579\nPOLY TEXSCALE UU=1.000000 VV=1.999649\n",
+                "Unrecognized Operator\n" + ReadInPart("rise")},
+        CliCase{{"bevel", "--rise", "(2)(3)"},
+                1,
+                kRiseOfTwo,
+                "Unrecognized Operator\n" + ReadInPart("rise")},
+        CliCase{{"bevel", "--rise", "2+1/0"},
+                1,
+                kRiseOfTwo,
+                "Division by zero isn't allowed\n" + ReadInPart("rise")},
+        // A field from 0 takes a text it could not read at all as 0.
+        CliCase{{"skew", "--horizontal", "--h-run", "abc"},
+                1,
+                "POLY TEXSCALE UU=1.0000 VV=1.0000 UV=-0.0000 VU=-0.5000\n",
+                "No value recognized\nError in expression.\n" + ReadInPart("h-run")}));
 
 } // namespace
 } // namespace kestrow::testing

@@ -95,6 +95,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "{\"inputs\":{\"expression\":\"0.9\"},\"results\":{\"value\":0.90000004},"
                 "\"commands\":[],\"messages\":[]}\n",
                 ""},
+        // A field read only in part is named, and fails the run.
+        CliCase{
+            {"bevel", "--json", "--rise", "2+"},
+            1,
+            "{\"inputs\":{\"textures\":1,\"other-scale\":1,\"width\":128,\"rise\":2,"
+            "\"run\":64,\"axis\":\"V\"},\"partly-read\":[\"rise\"],\"results\":{\"scale\":"
+            "0.5002440810494413},\"commands\":[{\"name\":\"Bevel Scale\",\"text\":\"POLY "
+            "TEXSCALE UU=1.000000 VV=1.999024\"}],\"messages\":[\"No value recognized\",\"--rise "
+            "was read only in part: the results are for the part read, and nothing is sent.\"]}\n",
+            ""},
         // A rejected field: it and the fields after it are null; nothing computed.
         CliCase{{"pillar", "--json", "--textures", "300", "--width", "3"},
                 1,
