@@ -93,7 +93,7 @@ public:
     virtual ~WindowHost() = default;
 
     // Runs the dialog modally, its owner disabled meanwhile; returns its end code,
-    // or kNoEndCode when its window could not be made or the run was cut short.
+    // or kNoEndCode when its window could not be made.
     virtual int RunModal(CDialog& dialog, CDialog* owner) = 0;
     // Creates the dialog as a modeless child of the parent; the window lives until
     // the returned object is destroyed.

@@ -34,7 +34,7 @@ INT_PTR InitDialog(HWND hwnd, CDialog* dialog) {
     // left where the template put it is centred, as the dialog framework does.
     if (window.IsModal() && IsWindow(hwnd) && GetWindowRect(hwnd, &after) &&
         SameRect(before, after))
-        CenterOverOwner(hwnd, window.Owner());
+        CenterOverOwner(hwnd, GetWindow(hwnd, GW_OWNER));
     return focusFirstControl ? TRUE : FALSE;
 }
 

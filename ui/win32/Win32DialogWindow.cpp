@@ -55,24 +55,8 @@ Win32DialogWindow& WindowOf(const CDialog& dialog) {
     return static_cast<Win32DialogWindow&>(dialog.Window());
 }
 
-Win32DialogWindow::Win32DialogWindow(Kind kind, HWND owner) : m_kind(kind), m_owner(owner) {}
-
 Win32DialogWindow::~Win32DialogWindow() {
     Destroy();
-}
-
-void Win32DialogWindow::DisableOwner() {
-    if (m_owner == nullptr || !IsWindowEnabled(m_owner))
-        return;
-    EnableWindow(m_owner, FALSE);
-    m_ownerDisabled = true;
-}
-
-void Win32DialogWindow::EnableOwner() {
-    if (!m_ownerDisabled)
-        return;
-    m_ownerDisabled = false;
-    EnableWindow(m_owner, TRUE);
 }
 
 void Win32DialogWindow::Destroy() {
@@ -286,22 +270,10 @@ void Win32DialogWindow::ShowMessageBox(const std::string& text, const std::strin
 }
 
 void Win32DialogWindow::EndDialog(int result) {
-    if (m_kind == Kind::Child) {
+    if (m_kind == Kind::Child)
         ShowWindow(m_hwnd, SW_HIDE);
-        return;
-    }
-    m_ended = true;
-    m_endCode = result;
-    // As the platform's EndDialog: the dialog hides at once, its owner enabled
-    // first so that activation goes back to it and not to another program.
-    const bool wasActive = m_hwnd != nullptr && GetActiveWindow() == m_hwnd;
-    EnableOwner();
-    SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (wasActive && m_owner != nullptr)
-        SetActiveWindow(m_owner);
-    // Wakes the modal loop should it be waiting in GetMessage.
-    PostMessageA(m_hwnd, WM_NULL, 0, 0);
+    else
+        ::EndDialog(m_hwnd, result);
 }
 
 } // namespace ui

@@ -15,26 +15,19 @@ namespace ui {
 
 // One dialog's window: the dialog operations carried out on a real HWND. The
 // object exists before its window (the dialog procedure hands it the HWND during
-// WM_INITDIALOG) and destroys the window with itself.
+// WM_INITDIALOG); a child's window goes with the object, a modal one when its
+// run ends.
 class Win32DialogWindow : public DialogWindow {
 public:
     enum class Kind { Modal, Child };
 
-    Win32DialogWindow(Kind kind, HWND owner);
+    explicit Win32DialogWindow(Kind kind) : m_kind(kind) {}
     ~Win32DialogWindow() override;
     Win32DialogWindow(const Win32DialogWindow&) = delete;
     Win32DialogWindow& operator=(const Win32DialogWindow&) = delete;
 
     HWND Handle() const { return m_hwnd; }
-    HWND Owner() const { return m_owner; }
     bool IsModal() const { return m_kind == Kind::Modal; }
-    bool HasEnded() const { return m_ended; }
-    int EndCode() const { return m_endCode; }
-
-    // A modal dialog's owner is disabled while it runs and enabled again as it
-    // ends, in EndDialog or, without one, when the run stops.
-    void DisableOwner();
-    void EnableOwner();
 
     void AttachHandle(HWND hwnd) { m_hwnd = hwnd; }
     // The window went away under us (its parent was destroyed).
@@ -80,13 +73,9 @@ private:
     void MakeCutTextTip();
 
     Kind m_kind;
-    HWND m_owner;
     HWND m_hwnd = nullptr;
     std::string m_tipText; // the tip shows it after FillCutTextTip returns
     std::vector<FieldLabel> m_pendingLabels;
-    bool m_ownerDisabled = false;
-    bool m_ended = false;
-    int m_endCode = 0;
 };
 
 // The window object of a dialog whose window this host created.

@@ -1,8 +1,8 @@
 #include "ui/win32/Win32Host.h"
 
 #include "ui/Dialog.h"
+#include "ui/win32/DialogKeys.h"
 #include "ui/win32/DialogProc.h"
-#include "ui/win32/ModalLoop.h"
 #include "ui/win32/Win32DialogWindow.h"
 
 namespace ui {
@@ -17,41 +17,41 @@ HWND TopLevelOwner(const CDialog* owner) {
     return GetAncestor(WindowOf(*owner).Handle(), GA_ROOT);
 }
 
+LRESULT CALLBACK FilterDialogKeys(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && RouteDialogKey(msg, GetAncestor(msg.hwnd, GA_ROOT)))
+        return TRUE;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 } // namespace
 
-HWND Win32Host::CreateDialogWindow(CDialog& dialog, HWND parentOrOwner) {
-    return CreateDialogParamA(m_instance, MAKEINTRESOURCEA(dialog.TemplateId()), parentOrOwner,
-                              DialogProc, reinterpret_cast<LPARAM>(&dialog));
+Win32Host::Win32Host(HINSTANCE instance)
+    : m_instance(instance), m_keyFilter(SetWindowsHookExA(WH_MSGFILTER, FilterDialogKeys, nullptr,
+                                                          GetCurrentThreadId())) {}
+
+Win32Host::~Win32Host() {
+    UnhookWindowsHookEx(m_keyFilter);
 }
 
 int Win32Host::RunModal(CDialog& dialog, CDialog* owner) {
-    HWND ownerWindow = TopLevelOwner(owner);
-    Win32DialogWindow window(Win32DialogWindow::Kind::Modal, ownerWindow);
-    window.DisableOwner();
+    Win32DialogWindow window(Win32DialogWindow::Kind::Modal);
     dialog.AttachWindow(&window);
-    int result = kNoEndCode;
-    if (CreateDialogWindow(dialog, ownerWindow) != nullptr) {
-        // Templates without WS_VISIBLE still open shown, as a modal dialog does.
-        if (!window.HasEnded() && !IsWindowVisible(window.Handle()))
-            ShowWindow(window.Handle(), SW_SHOWNORMAL);
-        if (window.HasEnded() || RunModalLoop(window))
-            result = window.HasEnded() ? window.EndCode() : kIdCancel;
-    }
-
-    // The owner is enabled again before the dialog goes, so that activation
-    // returns to it and not to some other program's window.
-    window.EnableOwner();
-    window.Destroy();
+    const INT_PTR result =
+        DialogBoxParamA(m_instance, MAKEINTRESOURCEA(dialog.TemplateId()), TopLevelOwner(owner),
+                        DialogProc, reinterpret_cast<LPARAM>(&dialog));
     dialog.AttachWindow(nullptr);
-    return result;
+    return static_cast<int>(result);
 }
 
 std::unique_ptr<DialogWindow> Win32Host::CreateChild(CDialog& dialog, CDialog& parent) {
     if (!parent.HasWindow() || WindowOf(parent).Handle() == nullptr)
         return nullptr;
-    auto window = std::make_unique<Win32DialogWindow>(Win32DialogWindow::Kind::Child, nullptr);
+    auto window = std::make_unique<Win32DialogWindow>(Win32DialogWindow::Kind::Child);
     dialog.AttachWindow(window.get());
-    if (CreateDialogWindow(dialog, WindowOf(parent).Handle()) == nullptr) {
+    if (CreateDialogParamA(m_instance, MAKEINTRESOURCEA(dialog.TemplateId()),
+                           WindowOf(parent).Handle(), DialogProc,
+                           reinterpret_cast<LPARAM>(&dialog)) == nullptr) {
         dialog.AttachWindow(nullptr);
         return nullptr;
     }

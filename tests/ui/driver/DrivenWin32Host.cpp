@@ -7,8 +7,9 @@ namespace uitest {
 
 namespace {
 
+// An ended dialog hides at once, and goes when its run returns.
 bool IsOpen(const CDialog& dialog) {
-    return HandleOf(dialog) != nullptr && !ui::WindowOf(dialog).HasEnded();
+    return IsWindowVisible(HandleOf(dialog)) != FALSE;
 }
 
 } // namespace
@@ -34,15 +35,23 @@ HWND DrivenWin32Host::RunningModal() const {
 int DrivenWin32Host::RunModal(CDialog& dialog, CDialog* owner) {
     m_runs.push_back(dialog.TemplateId());
     m_running.push_back(&dialog);
-    // A timer ticks only in a loop that waits for input: the run's own loop, once
-    // the dialog is open.
-    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &OnOpenTick);
-    m_waiting[timer] = &dialog;
+    WaitToRunBody(dialog);
     const int result = Win32Host::RunModal(dialog, owner);
-    if (m_waiting.erase(timer) != 0)
-        KillTimer(nullptr, timer);
+    for (auto it = m_waiting.begin(); it != m_waiting.end();) {
+        if (it->second == &dialog) {
+            KillTimer(nullptr, it->first);
+            it = m_waiting.erase(it);
+        } else {
+            ++it;
+        }
+    }
     m_running.pop_back();
     return result;
+}
+
+// A timer ticks only in a loop that waits for input: the run's own loop.
+void DrivenWin32Host::WaitToRunBody(CDialog& dialog) {
+    m_waiting[SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &OnOpenTick)] = &dialog;
 }
 
 void CALLBACK DrivenWin32Host::OnOpenTick(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -57,6 +66,11 @@ void DrivenWin32Host::RunBody(UINT_PTR timer) {
         return;
     CDialog& dialog = *found->second;
     m_waiting.erase(found);
+    // The dialog manager shows a modal dialog once its queue is first empty.
+    if (HandleOf(dialog) != nullptr && !IsOpen(dialog)) {
+        WaitToRunBody(dialog);
+        return;
+    }
     if (!m_bodies.empty()) {
         ModalBody body = std::move(m_bodies.front());
         m_bodies.pop_front();

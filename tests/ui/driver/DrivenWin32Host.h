@@ -28,6 +28,7 @@ public:
     int RunModal(CDialog& dialog, CDialog* owner) override;
 
 private:
+    void WaitToRunBody(CDialog& dialog);
     static void CALLBACK OnOpenTick(HWND, UINT, UINT_PTR timer, DWORD);
     void RunBody(UINT_PTR timer);
 

@@ -12,7 +12,6 @@
 #include "tests/support/win32/CommandLineWindow.h"
 #include "ui/Dialog.h"
 #include "ui/win32/DialogProc.h"
-#include "ui/win32/ModalLoop.h"
 #include "ui/win32/Win32DialogWindow.h"
 
 #include <windows.h>
@@ -431,9 +430,8 @@ private:
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 return;
             }
-            if (HWND modal = m_host.RunningModal()) {
-                ui::DispatchModalMessage(msg, modal);
-            } else {
+            HWND modal = m_host.RunningModal();
+            if (modal == nullptr || !IsDialogMessageA(modal, &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }

@@ -233,26 +233,6 @@ TEST_F(Win32HostTest, EndDialogDuringInitialisationEndsTheRunAtOnce) {
     EXPECT_EQ(FindWindowA(nullptr, "About Kestrow"), nullptr);
 }
 
-TEST_F(Win32HostTest, QuitMessageEndsEveryModalRunAndIsPostedAgain) {
-    RecordingDialog main(IDD_MAIN);
-    RecordingDialog about(IDD_ABOUTBOX);
-    int aboutResult = 0;
-    bool ownerEnabledAfter = false;
-    ScriptedSteps::Schedule({
-        [&] {
-            aboutResult = host.RunModal(about, &main);
-            ownerEnabledAfter = IsWindowEnabled(main.Hwnd()) != FALSE;
-        },
-        [] { PostQuitMessage(7); },
-    });
-    EXPECT_EQ(host.RunModal(main, nullptr), ui::kNoEndCode);
-    EXPECT_EQ(aboutResult, ui::kNoEndCode);
-    EXPECT_TRUE(ownerEnabledAfter);
-    MSG msg;
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 7u);
-}
-
 TEST_F(Win32HostTest, DialogOperationsReachTheRealControls) {
     RecordingDialog main(IDD_MAIN);
     RecordingPage page(IDD_PILLAR_WRAP, &main);
