@@ -24,9 +24,9 @@ constexpr const char* kTabTexts[] = {"Pillar Wrap", "Bevel Scale", "Floor Scale"
 constexpr ui::FieldLabel kLabels[] = {{IDC_MAIN_COMMAND, "Static"}};
 } // namespace
 
-CMainDlg::CMainDlg(CDialog* pParent)
+CMainDlg::CMainDlg(kestrow::Desktop& desktop, CDialog* pParent)
     : CCommandTarget(IDD_MAIN, pParent, kLabels),
-      m_hIcon(ui::Host().LoadIconResource(IDR_MAINFRAME)) {}
+      m_hIcon(ui::Host().LoadIconResource(IDR_MAINFRAME)), m_desktop(desktop) {}
 
 // The pages go with the window on every way out, OK and Cancel included.
 CMainDlg::~CMainDlg() = default;
@@ -113,7 +113,7 @@ void CMainDlg::SendCommandToEditor(CDialog& messageOwner) {
     if (m_strCommand.empty())
         return;
     const kestrow::DeliveryResult result =
-        m_editorLink.Deliver(kestrow::TheDesktop(), m_strCommand, kApplyPatience);
+        m_editorLink.Deliver(m_desktop, m_strCommand, kApplyPatience);
     if (result == kestrow::DeliveryResult::NoEditor)
         return;
     m_editCommand.SelectAll();

@@ -16,7 +16,8 @@ class CTextureSkewPage;
 // pending command, which Apply and the remote window deliver to the editor.
 class CMainDlg : public CCommandTarget {
 public:
-    explicit CMainDlg(CDialog* pParent = nullptr);
+    // Apply reaches the editor through `desktop`.
+    explicit CMainDlg(kestrow::Desktop& desktop, CDialog* pParent = nullptr);
     ~CMainDlg() override;
 
     // The pending command: either none (empty text, "CMD: ( None )", Apply and
@@ -66,5 +67,6 @@ private:
     std::string m_strCommand;
     std::string m_strCmdLabel;
     ui::IconHandle m_hIcon;
+    kestrow::Desktop& m_desktop;
     kestrow::EditorLink m_editorLink;
 };

@@ -3,7 +3,7 @@
 #include "app/MainDlg.h"
 
 bool CToolApp::InitInstance() {
-    CMainDlg dlg;
+    CMainDlg dlg(*m_desktop);
     ui::SetMainWindow(&dlg);
     dlg.DoModal();
     ui::SetMainWindow(nullptr);

@@ -8,7 +8,7 @@
 #include <commctrl.h>
 
 // The one application object, constructed before the program starts.
-CToolApp theApp;
+CToolApp theApp(std::make_unique<kestrow::Win32Desktop>());
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Registers the tab control and the standard control classes (Common Controls
@@ -18,11 +18,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     ui::Win32Host host(instance);
-    kestrow::Win32Desktop desktop;
     ui::SetHost(&host);
-    kestrow::SetDesktop(&desktop);
     theApp.InitInstance();
-    kestrow::SetDesktop(nullptr);
     ui::SetHost(nullptr);
     return 0;
 }

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <string>
 
 namespace kestrow {
 
 namespace {
-
-Desktop* g_desktop = nullptr;
 
 bool ContainsNoCase(std::string_view text, std::string_view part) {
     return std::search(text.begin(), text.end(), part.begin(), part.end(), [](char a, char b) {
@@ -41,16 +38,6 @@ bool PutCommandOnClipboard(Desktop& desktop, const std::string& command) {
 
 } // namespace
 
-Desktop& TheDesktop() {
-    if (g_desktop == nullptr)
-        std::abort(); // nothing may reach the desktop before the program chose it
-    return *g_desktop;
-}
-
-void SetDesktop(Desktop* desktop) {
-    g_desktop = desktop;
-}
-
 // By class first: a game's log window may carry the older editors' title.
 WindowRef FindEditorLogWindow(Desktop& desktop) {
     const WindowRef byClass = desktop.FindTopLevelWindow(kEditorLogWindowClass, {});
@@ -74,14 +61,14 @@ DeliveryResult OpenCommandLine(Desktop& desktop, std::chrono::milliseconds patie
     }
     if (commandLine.edit == 0)
         return DeliveryResult::NoEditor;
-    const std::optional<std::size_t> limit = desktop.AskTextLimit(commandLine.edit, patience);
+    const auto limit = desktop.Send(commandLine.edit, messages::kAskTextLimit, patience);
     if (!limit)
         return desktop.Exists(commandLine.edit) ? DeliveryResult::NotResponding
                                                 : DeliveryResult::NoEditor;
     // Every edit control answers a limit of one or more: this is no command line.
-    if (*limit == 0)
+    if (*limit <= 0)
         return DeliveryResult::NoEditor;
-    commandLine.textLimit = *limit;
+    commandLine.textLimit = static_cast<std::size_t>(*limit);
     return DeliveryResult::Delivered;
 }
 
@@ -118,18 +105,18 @@ DeliveryResult PasteIntoCommandLine(Desktop& desktop, const CommandLine& command
     if (commandLine.kind == CommandLineKind::CommandBox) {
         // Selecting all makes the paste replace what the mapper left typed; the
         // box runs its text on the Enter key alone, not on its character.
-        desktop.Post(commandLine.edit, EditMessage::SelectAll);
-        desktop.Post(commandLine.edit, EditMessage::Paste);
-        desktop.Post(commandLine.enter, EditMessage::EnterKey);
+        desktop.Post(commandLine.edit, messages::kSelectAll);
+        desktop.Post(commandLine.edit, messages::kPasteClipboard);
+        desktop.Post(commandLine.enter, messages::kEnterKey);
         return DeliveryResult::Delivered;
     }
     // The display adds a paste to whatever the mapper left typed, and only
     // Escape clears it; a plain edit box ignores Escape, and selecting all
     // makes its paste replace what is there.
-    desktop.Post(commandLine.edit, EditMessage::Escape);
-    desktop.Post(commandLine.edit, EditMessage::SelectAll);
-    desktop.Post(commandLine.edit, EditMessage::Paste);
-    desktop.Post(commandLine.enter, EditMessage::Enter);
+    desktop.Post(commandLine.edit, messages::kEscape);
+    desktop.Post(commandLine.edit, messages::kSelectAll);
+    desktop.Post(commandLine.edit, messages::kPasteClipboard);
+    desktop.Post(commandLine.enter, messages::kEnter);
     return DeliveryResult::Delivered;
 }
 

@@ -27,7 +27,7 @@ DeliveryResult EditorLink::Deliver(Desktop& desktop, const std::string& command,
         return result;
     const std::size_t limit = commandLine.textLimit;
     m_last = Marker{commandLine.edit, limit > 1 ? limit - 1 : limit + 1, limit};
-    desktop.Post(m_last->edit, EditMessage::SetTextLimit, m_last->marked);
+    desktop.Post(m_last->edit, messages::TextLimit(m_last->marked));
     return DeliveryResult::Delivered;
 }
 
@@ -44,10 +44,10 @@ EditorLink::Wait EditorLink::WaitForLast(Desktop& desktop, std::chrono::millisec
         return Wait::Taken;
     const std::chrono::milliseconds deadline = desktop.Now() + patience;
     for (;;) {
-        const std::optional<std::size_t> limit =
-            desktop.AskTextLimit(m_last->edit, Remaining(desktop, deadline));
-        if (limit == m_last->marked) {
-            desktop.SetTextLimit(m_last->edit, m_last->limit, kEditorPatience);
+        const auto limit =
+            desktop.Send(m_last->edit, messages::kAskTextLimit, Remaining(desktop, deadline));
+        if (limit == static_cast<std::intptr_t>(m_last->marked)) {
+            desktop.Send(m_last->edit, messages::TextLimit(m_last->limit), kEditorPatience);
             m_last.reset();
             return Wait::Taken;
         }

@@ -6,26 +6,12 @@ namespace kestrow {
 
 namespace {
 
-constexpr LPARAM kEnterKeyData = 0x001C0000;    // repeat 0, scan code 0x1C
-constexpr LPARAM kEnterKeyDownData = 0x001C0001; // repeat 1, scan code 0x1C
-constexpr LPARAM kEscapeKeyData = 0x00010000;    // repeat 0, scan code 0x01
-
 HWND HandleOf(WindowRef window) {
     return reinterpret_cast<HWND>(window);
 }
 
 const char* OrAny(const std::string& text) {
     return text.empty() ? nullptr : text.c_str();
-}
-
-// The window's answer, or nothing when it is gone or did not answer in time.
-std::optional<std::size_t> Ask(WindowRef window, UINT message, WPARAM wParam,
-                               std::chrono::milliseconds timeout) {
-    DWORD_PTR answer = 0;
-    if (SendMessageTimeoutA(HandleOf(window), message, wParam, 0, SMTO_NORMAL,
-                            static_cast<UINT>(timeout.count()), &answer) == 0)
-        return std::nullopt;
-    return static_cast<std::size_t>(answer);
 }
 
 } // namespace
@@ -58,37 +44,17 @@ bool Win32Desktop::Exists(WindowRef window) {
     return IsWindow(HandleOf(window)) != FALSE;
 }
 
-void Win32Desktop::Post(WindowRef target, EditMessage message, std::size_t textLimit) {
-    switch (message) {
-    case EditMessage::Escape:
-        PostMessageA(HandleOf(target), WM_CHAR, 0x1B, kEscapeKeyData);
-        break;
-    case EditMessage::SelectAll:
-        PostMessageA(HandleOf(target), EM_SETSEL, 0, -1);
-        break;
-    case EditMessage::Paste:
-        PostMessageA(HandleOf(target), WM_PASTE, 0, 0);
-        break;
-    case EditMessage::Enter:
-        PostMessageA(HandleOf(target), WM_CHAR, '\r', kEnterKeyData);
-        break;
-    case EditMessage::EnterKey:
-        PostMessageA(HandleOf(target), WM_KEYDOWN, VK_RETURN, kEnterKeyDownData);
-        break;
-    case EditMessage::SetTextLimit:
-        PostMessageA(HandleOf(target), EM_SETLIMITTEXT, textLimit, 0);
-        break;
-    }
+void Win32Desktop::Post(WindowRef target, const WindowMessage& message) {
+    PostMessageA(HandleOf(target), message.id, message.wParam, message.lParam);
 }
 
-std::optional<std::size_t> Win32Desktop::AskTextLimit(WindowRef window,
-                                                      std::chrono::milliseconds timeout) {
-    return Ask(window, EM_GETLIMITTEXT, 0, timeout);
-}
-
-void Win32Desktop::SetTextLimit(WindowRef window, std::size_t limit,
-                                std::chrono::milliseconds timeout) {
-    Ask(window, EM_SETLIMITTEXT, limit, timeout);
+std::optional<std::intptr_t> Win32Desktop::Send(WindowRef target, const WindowMessage& message,
+                                                std::chrono::milliseconds timeout) {
+    DWORD_PTR answer = 0;
+    if (SendMessageTimeoutA(HandleOf(target), message.id, message.wParam, message.lParam,
+                            SMTO_NORMAL, static_cast<UINT>(timeout.count()), &answer) == 0)
+        return std::nullopt;
+    return static_cast<std::intptr_t>(answer);
 }
 
 // Data put on the clipboard needs an owner window; a message-only one serves

@@ -18,11 +18,9 @@ public:
     std::vector<WindowRef> Children(WindowRef parent) override;
     std::string ClassName(WindowRef window) override;
     bool Exists(WindowRef window) override;
-    void Post(WindowRef target, EditMessage message, std::size_t textLimit) override;
-    std::optional<std::size_t> AskTextLimit(WindowRef window,
-                                            std::chrono::milliseconds timeout) override;
-    void SetTextLimit(WindowRef window, std::size_t limit,
-                      std::chrono::milliseconds timeout) override;
+    void Post(WindowRef target, const WindowMessage& message) override;
+    std::optional<std::intptr_t> Send(WindowRef target, const WindowMessage& message,
+                                      std::chrono::milliseconds timeout) override;
 
     bool WriteClipboardText(const std::string& text) override;
     std::optional<std::string> ReadClipboardText() override;

@@ -8,8 +8,8 @@
 namespace kestrow::testing {
 
 // The editor on an in-memory desktop: its log window and a command line of the
-// given kind, in the state a script gives for each look-up of the log window in
-// turn (ready once the script runs out).
+// given kind. It enters the state script[k] once it has executed k commands, as
+// it is next looked for; ready once the script runs out.
 class FakeEditor final : public MemoryDesktop {
 public:
     enum class State { Ready, Closed, ClipboardHeld, NotAnswering, Busy };
@@ -28,16 +28,11 @@ public:
         const std::vector<WindowRef> inside = Children(commandLine_);
         return inside.empty() ? commandLine_ : inside.front();
     }
-    int LookUps() const { return lookUps_; }
 
-    // Every delivery, and send's check before it, starts by looking for the log
-    // window by its class.
     WindowRef FindTopLevelWindow(const std::string& className, const std::string& title) override {
-        if (!className.empty()) {
-            if (lookUps_ < static_cast<int>(script_.size()))
-                Enter(script_[static_cast<std::size_t>(lookUps_)]);
-            ++lookUps_;
-        }
+        const std::size_t executed = Executed(commandLine_).size();
+        while (entered_ < script_.size() && entered_ <= executed)
+            Enter(script_[entered_++]);
         return MemoryDesktop::FindTopLevelWindow(className, title);
     }
 
@@ -63,7 +58,7 @@ private:
 
     std::vector<State> script_;
     WindowRef commandLine_ = 0;
-    int lookUps_ = 0;
+    std::size_t entered_ = 0;
 };
 
 } // namespace kestrow::testing

@@ -16,7 +16,6 @@ using std::chrono::milliseconds;
 
 constexpr const char* kCommand = "POLY TEXPAN U=4";
 constexpr const char* kEarlierClipboard = "copied earlier by the user";
-constexpr unsigned kEmSetLimitText = 0x00C5;
 
 // The editor's log window with its command line, and text the user copied earlier.
 struct EditorDesktop {
@@ -56,7 +55,7 @@ TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EditorDesktop editor;
-        editor.desktop.SetTextLimit(editor.commandLine, c.limit, milliseconds{0});
+        editor.desktop.SetTextLimit(editor.commandLine, c.limit);
         // A long command of the editor's own starts the moment it has answered.
         editor.desktop.KeepBusyOnceAnswered(editor.commandLine, c.busy);
 
@@ -67,7 +66,7 @@ TEST(DeliverAndWait, WaitsUntilTheEditorHasTakenTheCommand) {
         const auto& posted = editor.desktop.PostedMessages();
         ASSERT_EQ(posted.size(), 5u); // Escape, select all, paste, Enter, the marker
         EXPECT_EQ(posted[4].target, editor.commandLine);
-        EXPECT_EQ(posted[4].message, kEmSetLimitText);
+        EXPECT_EQ(posted[4].message, messages::kSetLimitText);
         EXPECT_EQ(posted[4].wParam, c.marker);
         EXPECT_EQ(editor.desktop.TextLimit(editor.commandLine), c.limitAfter);
         const bool taken = c.result == DeliveryResult::Delivered;
@@ -111,8 +110,7 @@ TEST(DeliverAndWait, SendsNothingWhereTheEditorCannotTakeIt) {
         // The command line would cut the command short, and the editor execute the rest.
         {"a command line that takes one character less",
          [](EditorDesktop& e) {
-             e.desktop.SetTextLimit(e.commandLine, std::string(kCommand).size() - 1,
-                                    milliseconds{0});
+             e.desktop.SetTextLimit(e.commandLine, std::string(kCommand).size() - 1);
          },
          DeliveryResult::TooLong, milliseconds{0}},
         // The editor's display answers the limit of the whole log, not of its

@@ -11,34 +11,8 @@ using uitest::CommandLineKind;
 
 constexpr auto kForever = std::chrono::milliseconds::max();
 
-constexpr unsigned kEmSetSel = 0x00B1;
-constexpr unsigned kEmSetLimitText = 0x00C5;
-constexpr unsigned kWmPaste = 0x0302;
-constexpr unsigned kWmChar = 0x0102;
-constexpr unsigned kWmKeyDown = 0x0100;
-constexpr unsigned kVkReturn = 0x0D;
-
 // The text limit an edit control answers under Wine unless told otherwise.
 constexpr std::size_t kWineEditLimit = 30000;
-
-uitest::PostedMessage AsWindowsPostsIt(WindowRef target, EditMessage message,
-                                       std::size_t textLimit) {
-    switch (message) {
-    case EditMessage::Escape:
-        return {target, kWmChar, 0x1B, 0x00010000}; // scan code 0x01
-    case EditMessage::SelectAll:
-        return {target, kEmSetSel, 0, -1};
-    case EditMessage::Paste:
-        return {target, kWmPaste, 0, 0};
-    case EditMessage::Enter:
-        return {target, kWmChar, '\r', 0x001C0000}; // scan code 0x1C
-    case EditMessage::EnterKey:
-        return {target, kWmKeyDown, kVkReturn, 0x001C0001}; // repeat 1, scan code 0x1C
-    case EditMessage::SetTextLimit:
-        return {target, kEmSetLimitText, textLimit, 0};
-    }
-    return {target, 0, 0, 0};
-}
 
 } // namespace
 
@@ -47,8 +21,7 @@ WindowRef MemoryDesktop::Add(OutsideWindow window) {
     return m_outside.size();
 }
 
-WindowRef MemoryDesktop::AddTopLevelWindow(const std::string& title,
-                                           const std::string& className) {
+WindowRef MemoryDesktop::AddTopLevelWindow(const std::string& title, const std::string& className) {
     OutsideWindow window;
     window.title = title;
     window.className = className;
@@ -175,8 +148,8 @@ std::string MemoryDesktop::ClassName(WindowRef window) {
     return found == nullptr ? std::string() : found->className;
 }
 
-void MemoryDesktop::Post(WindowRef target, EditMessage message, std::size_t textLimit) {
-    m_posted.push_back(AsWindowsPostsIt(target, message, textLimit));
+void MemoryDesktop::Post(WindowRef target, const WindowMessage& message) {
+    m_posted.push_back({target, message.id, message.wParam, message.lParam});
     if (Find(target) != nullptr) {
         OutsideWindow& program = Program(target);
         program.queue.push_back(m_posted.back());
@@ -199,20 +172,20 @@ void MemoryDesktop::Handle(WindowRef target, const uitest::PostedMessage& messag
         return;
     const bool edit = window->role == Role::PlainEdit || window->role == Role::EditInABox;
     switch (message.message) {
-    case kEmSetLimitText:
+    case messages::kSetLimitText:
         if (window->textLimit != 0) // edit controls only
             window->textLimit = message.wParam;
         break;
-    case kEmSetSel:
+    case messages::kSetSel:
         // The editor's display selects in the log above its typing buffer.
         if (edit) {
-            const std::size_t end = message.lParam < 0 ? window->text.size()
-                                                       : static_cast<std::size_t>(message.lParam);
+            const std::size_t end =
+                message.lParam < 0 ? window->text.size() : static_cast<std::size_t>(message.lParam);
             window->selectionEnd = std::min(end, window->text.size());
             window->selectionStart = std::min<std::size_t>(message.wParam, window->selectionEnd);
         }
         break;
-    case kWmPaste:
+    case messages::kPaste:
         // The paste opens the clipboard; another program holding it spoils it.
         // 227's display swallows it.
         if (m_now < m_clipboardHeldUntil)
@@ -222,11 +195,11 @@ void MemoryDesktop::Handle(WindowRef target, const uitest::PostedMessage& messag
         else if (edit) // a single-line edit box pastes the first line
             ReplaceSelection(*window, m_clipboard.substr(0, m_clipboard.find_first_of("\r\n")));
         break;
-    case kWmChar:
+    case messages::kChar:
         HandleChar(target, static_cast<unsigned char>(message.wParam));
         break;
-    case kWmKeyDown:
-        if (window->role == Role::CommandBox && message.wParam == kVkReturn)
+    case messages::kKeyDown:
+        if (window->role == Role::CommandBox && message.wParam == messages::kReturn)
             RunCommandBox(target);
         break;
     default:
@@ -251,10 +224,11 @@ void MemoryDesktop::HandleChar(WindowRef target, unsigned char c) {
             return m_outside[w - 1].role == Role::CommandBox;
         });
         if (c != 3 && box != siblings.end())
-            Program(target).queue.push_back(c == '\r'
-                                                ? uitest::PostedMessage{*box, kWmKeyDown, kVkReturn,
-                                                                        0x001C0001}
-                                                : uitest::PostedMessage{*box, kWmChar, c, 1});
+            Program(target).queue.push_back(
+                c == '\r'
+                    ? uitest::PostedMessage{*box, messages::kEnterKey.id,
+                                            messages::kEnterKey.wParam, messages::kEnterKey.lParam}
+                    : uitest::PostedMessage{*box, messages::kChar, c, 1});
         return;
     }
     case Role::CommandBox:
@@ -328,17 +302,15 @@ MemoryDesktop::OutsideWindow* MemoryDesktop::Answering(WindowRef window,
     return answering;
 }
 
-std::optional<std::size_t> MemoryDesktop::AskTextLimit(WindowRef window,
-                                                       std::chrono::milliseconds timeout) {
-    if (const OutsideWindow* answering = Answering(window, timeout))
-        return answering->textLimit;
-    return std::nullopt;
-}
-
-void MemoryDesktop::SetTextLimit(WindowRef window, std::size_t limit,
-                                 std::chrono::milliseconds timeout) {
-    if (OutsideWindow* answering = Answering(window, timeout); answering && answering->textLimit)
-        answering->textLimit = limit;
+std::optional<std::intptr_t> MemoryDesktop::Send(WindowRef target, const WindowMessage& message,
+                                                 std::chrono::milliseconds timeout) {
+    const OutsideWindow* answering = Answering(target, timeout);
+    if (answering == nullptr)
+        return std::nullopt;
+    if (message.id == messages::kGetLimitText)
+        return static_cast<std::intptr_t>(answering->textLimit);
+    Handle(target, {target, message.id, message.wParam, message.lParam});
+    return 0;
 }
 
 void MemoryDesktop::HoldClipboard(std::chrono::milliseconds duration) {

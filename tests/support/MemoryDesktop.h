@@ -35,6 +35,9 @@ public:
     void RemoveOutsideWindows();
     const std::vector<uitest::PostedMessage>& PostedMessages() const { return m_posted; }
     std::size_t TextLimit(WindowRef window) const { return m_outside.at(window - 1).textLimit; }
+    void SetTextLimit(WindowRef window, std::size_t limit) {
+        m_outside.at(window - 1).textLimit = limit;
+    }
     // The window's program answers nothing sent to it from now on, and takes
     // nothing posted to it.
     void StopAnswering(WindowRef window) { Program(window).answers = false; }
@@ -66,11 +69,9 @@ public:
     std::vector<WindowRef> Children(WindowRef parent) override;
     std::string ClassName(WindowRef window) override;
     bool Exists(WindowRef window) override { return Find(window) != nullptr; }
-    void Post(WindowRef target, EditMessage message, std::size_t textLimit) override;
-    std::optional<std::size_t> AskTextLimit(WindowRef window,
-                                            std::chrono::milliseconds timeout) override;
-    void SetTextLimit(WindowRef window, std::size_t limit,
-                      std::chrono::milliseconds timeout) override;
+    void Post(WindowRef target, const WindowMessage& message) override;
+    std::optional<std::intptr_t> Send(WindowRef target, const WindowMessage& message,
+                                      std::chrono::milliseconds timeout) override;
     bool WriteClipboardText(const std::string& text) override;
     std::optional<std::string> ReadClipboardText() override;
     std::chrono::milliseconds Now() override { return m_now; }
@@ -79,12 +80,12 @@ public:
 private:
     // What a window does with what it is sent.
     enum class Role {
-        Inert,       // takes nothing; no edit control
-        PlainEdit,   // an edit box whose Enter executes its text
-        Display,     // the editor's log display with its typing buffer
-        Display227,  // 227's display: passes characters on to the command box
-        CommandBox,  // 227's command box: runs its edit's text on the Enter key
-        EditInABox,  // the command box's own edit
+        Inert,      // takes nothing; no edit control
+        PlainEdit,  // an edit box whose Enter executes its text
+        Display,    // the editor's log display with its typing buffer
+        Display227, // 227's display: passes characters on to the command box
+        CommandBox, // 227's command box: runs its edit's text on the Enter key
+        EditInABox, // the command box's own edit
     };
 
     struct OutsideWindow {

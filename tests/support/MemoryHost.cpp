@@ -287,11 +287,9 @@ public:
 MemoryHost::MemoryHost(Resources resources, std::unique_ptr<kestrow::MemoryDesktop> desktop)
     : m_resources(std::move(resources)), m_desktop(std::move(desktop)) {
     SetHost(this);
-    kestrow::SetDesktop(m_desktop.get());
 }
 
 MemoryHost::~MemoryHost() {
-    kestrow::SetDesktop(nullptr);
     SetHost(nullptr);
 }
 

@@ -69,7 +69,7 @@ public:
     void StartEnableLog() override { m_enableLog.clear(); }
 
     // Outside windows, the clipboard and the messages posted to them.
-    kestrow::MemoryDesktop& Desktop() { return *m_desktop; }
+    kestrow::MemoryDesktop& Desktop() override { return *m_desktop; }
     kestrow::WindowRef AddTopLevelWindow(const std::string& title,
                                          const std::string& className = {}) override {
         return m_desktop->AddTopLevelWindow(title, className);

@@ -44,6 +44,9 @@ class UiDriver {
 public:
     virtual ~UiDriver() = default;
 
+    // The desktop of other programs' windows that the main window is given.
+    virtual kestrow::Desktop& Desktop() = 0;
+
     // The next modal window runs the body once it is open and waiting for input,
     // and is closed as by its close button if the body left it open. A modal
     // window with no body waiting is closed at once.

@@ -27,7 +27,7 @@ protected:
     // recorded, so that a table's cases do not see those of the cases before.
     int RunMainWindow(const std::function<void(CMainDlg&)>& body) {
         driver.ClearMessageBoxes();
-        CMainDlg dlg;
+        CMainDlg dlg(driver.Desktop());
         ui::SetMainWindow(&dlg);
         driver.OnNextModal([&](CDialog&) { body(dlg); });
         int result = dlg.DoModal();

@@ -206,7 +206,7 @@ TEST(RandomWalk, AClipboardHeldPastOneApplyIsFreeForTheNext) {
 // cut the walk down to the few steps that show it.
 class DesktopLosingPostedMessages : public kestrow::MemoryDesktop {
 public:
-    void Post(kestrow::WindowRef, kestrow::EditMessage, std::size_t) override {}
+    void Post(kestrow::WindowRef, const kestrow::WindowMessage&) override {}
 };
 
 TEST(RandomWalk, AFaultIsFoundAndCutDownToTheStepsThatShowIt) {

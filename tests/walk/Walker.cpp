@@ -81,7 +81,7 @@ void Walker::RunSession() {
     m_clipboardHeldUntil = std::chrono::milliseconds{0};
     m_host->SetClipboard(kOtherProgramsClipboard);
     {
-        CMainDlg dlg;
+        CMainDlg dlg(m_host->Desktop());
         m_main = &dlg;
         ui::SetMainWindow(&dlg);
         m_host->OnNextModal([this](CDialog&) {

@@ -89,7 +89,6 @@ public:
     Win32UiDriver() {
         s_driver = this;
         ui::SetHost(&m_host);
-        kestrow::SetDesktop(&m_desktop);
         RegisterOutsideClass(kOutsideClass);
         // Hooks on every sent message slow Wine several times over, so message
         // boxes are caught as they activate, and the enable log's hook waits
@@ -105,13 +104,13 @@ public:
             if (hook != nullptr)
                 UnhookWindowsHookEx(hook);
         }
-        kestrow::SetDesktop(nullptr);
         ui::SetHost(nullptr);
         s_driver = nullptr;
     }
     Win32UiDriver(const Win32UiDriver&) = delete;
     Win32UiDriver& operator=(const Win32UiDriver&) = delete;
 
+    kestrow::Desktop& Desktop() override { return m_desktop; }
     void OnNextModal(ModalBody body) override { m_host.OnNextModal(std::move(body)); }
     std::vector<int> ModalRuns() const override { return m_host.Runs(); }
 
