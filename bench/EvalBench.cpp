@@ -15,9 +15,8 @@ public:
 
 void Evaluate(benchmark::State& state, const std::string& text) {
     DiscardingSink sink;
-    float result = 0;
     for (auto _ : state) {
-        kestrow::EvalExpression(sink, text, result);
+        float result = kestrow::EvalExpression(sink, text);
         benchmark::DoNotOptimize(result);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *

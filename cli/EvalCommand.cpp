@@ -40,8 +40,7 @@ int RunEvalCommand(Args args, const CliSession& session) {
     RunReport report;
     report.inputs.push_back({"expression", expression});
     ReportMessages messages(report);
-    float value = 0;
-    EvalExpression(messages, expression, value);
+    const float value = EvalExpression(messages, expression);
     report.results.push_back({"value", value});
     if (!json)
         session.out << FormatGeneral(value, kFloatDigits) << '\n';

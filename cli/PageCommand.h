@@ -133,13 +133,10 @@ template <class Form> bool ReadFields(const PageRun& run, Form& form, RunReport&
             if constexpr (kIsA<IntField, F> || kIsA<NumberField, F>) {
                 if (rejected != nullptr)
                     return;
-                const auto read =
-                    ReadNumberField(run.Values().texts.at(field.name), field.min, field.max);
-                if (read.message) {
-                    messages.ShowMessage(*read.message);
+                if (const auto message = ReadNumberField(run.Values().texts.at(field.name),
+                                                         field.min, field.max, value)) {
+                    messages.ShowMessage(*message);
                     rejected = field.name;
-                } else {
-                    value = *read.value;
                 }
             } else if constexpr (kIsA<ExpressionField, F>) {
                 value = run.Values().texts.at(field.name);

@@ -16,19 +16,17 @@ bool BracketCountsMatch(const std::string& text) {
 
 } // namespace
 
-bool EvalExpression(MessageSink& owner, std::string text, float& result) {
-    float value = 0;
+float EvalExpression(MessageSink& owner, std::string text) {
     if (!BracketCountsMatch(text)) {
         owner.ShowMessage("Mismatched brackets.");
-    } else {
-        ExpressionText expression{std::move(text)};
-        if (!EvalSubexpression(owner, expression, value, 0)) {
-            owner.ShowMessage("Error in expression.");
-            value = 0;
-        }
+        return 0;
     }
-    result = value;
-    return true;
+    float value = 0;
+    ExpressionText expression{std::move(text)};
+    if (EvalSubexpression(owner, expression, value, 0))
+        return value;
+    owner.ShowMessage("Error in expression.");
+    return 0;
 }
 
 } // namespace kestrow

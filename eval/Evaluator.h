@@ -14,7 +14,6 @@ namespace kestrow {
 // Malformed input is reported through `owner`, and the caller still gets a
 // number: 0 after an error that ends the evaluation, the value evaluated so far
 // after one that only cuts it short. Text left after the expression is ignored.
-// Always returns true and always writes `result`.
-bool EvalExpression(MessageSink& owner, std::string text, float& result);
+float EvalExpression(MessageSink& owner, std::string text);
 
 } // namespace kestrow

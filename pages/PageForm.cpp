@@ -6,7 +6,7 @@ namespace kestrow {
 
 bool EvaluateExpression(const ExpressionField& field, const std::string& text, float& value,
                         MessageSink& owner, const ExpressionCallback& reject) {
-    EvalExpression(owner, text, value);
+    value = EvalExpression(owner, text);
     if (ExpressionValueAccepted(value, field.lowerBound))
         return true;
     reject(field);

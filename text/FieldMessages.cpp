@@ -26,14 +26,28 @@ std::optional<std::string> RangeFailure(double value, double min, double max) {
     return NumberRangeMessage(min, max);
 }
 
-FieldReading<int> ReadNumberField(std::string_view text, int min, int max) {
-    const std::optional<int> value = ParseIntText(text);
-    return {value, value ? RangeFailure(*value, min, max) : kEnterIntegerMessage};
+namespace {
+
+template <class T>
+std::optional<std::string> Accept(std::optional<T> read, T min, T max, const char* unreadable,
+                                  T& value) {
+    if (!read)
+        return unreadable;
+    if (auto failure = RangeFailure(*read, min, max))
+        return failure;
+    value = *read;
+    return std::nullopt;
 }
 
-FieldReading<double> ReadNumberField(std::string_view text, double min, double max) {
-    const std::optional<double> value = ParseNumberText(text);
-    return {value, value ? RangeFailure(*value, min, max) : kEnterNumberMessage};
+} // namespace
+
+std::optional<std::string> ReadNumberField(std::string_view text, int min, int max, int& value) {
+    return Accept(ParseIntText(text), min, max, kEnterIntegerMessage, value);
+}
+
+std::optional<std::string> ReadNumberField(std::string_view text, double min, double max,
+                                           double& value) {
+    return Accept(ParseNumberText(text), min, max, kEnterNumberMessage, value);
 }
 
 } // namespace kestrow

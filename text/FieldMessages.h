@@ -27,15 +27,11 @@ std::string NumberRangeMessage(double min, double max);
 std::optional<std::string> RangeFailure(int value, int min, int max);
 std::optional<std::string> RangeFailure(double value, double min, double max);
 
-// A number field's text read as the window reads it: the number it holds, if
-// any (kept when out of range, as the data exchange keeps it), and the window's
-// message when the field is rejected, else none.
-template <class T> struct FieldReading {
-    std::optional<T> value;
-    std::optional<std::string> message;
-};
-// One name for both kinds, so that code over any field calls it alike.
-FieldReading<int> ReadNumberField(std::string_view text, int min, int max);
-FieldReading<double> ReadNumberField(std::string_view text, double min, double max);
+// A number field's text read as the window reads it: the window's message when
+// the field is rejected; else none, and `value` holds the number. One name for
+// both kinds, so that code over any field calls it alike.
+std::optional<std::string> ReadNumberField(std::string_view text, int min, int max, int& value);
+std::optional<std::string> ReadNumberField(std::string_view text, double min, double max,
+                                           double& value);
 
 } // namespace kestrow

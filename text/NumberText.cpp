@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <limits>
+#include <cstdlib>
 #include <system_error>
 
 namespace kestrow {
@@ -65,80 +65,28 @@ size_t CountDigits(std::string_view text, size_t from) {
     return end - from;
 }
 
-// The parts of a well-formed decimal number, as positions into its text.
-struct DecimalShape {
-    size_t mantissaBegin = 0; // after the sign
-    size_t integerDigits = 0;
-    size_t fractionDigits = 0;
-    size_t exponentBegin = 0; // the e/E, or the end of the text
-};
-
-std::optional<DecimalShape> MatchDecimal(std::string_view text) {
-    DecimalShape shape;
-    size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        ++pos;
-    }
-    shape.mantissaBegin = pos;
-    shape.integerDigits = CountDigits(text, pos);
-    pos += shape.integerDigits;
+// Optional sign, digits with an optional fraction, an optional exponent.
+bool IsDecimal(std::string_view text) {
+    size_t pos = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    size_t digits = CountDigits(text, pos);
+    pos += digits;
     if (pos < text.size() && text[pos] == '.') {
-        shape.fractionDigits = CountDigits(text, pos + 1);
-        pos += 1 + shape.fractionDigits;
+        const size_t fraction = CountDigits(text, pos + 1);
+        digits += fraction;
+        pos += 1 + fraction;
     }
-    if (shape.integerDigits + shape.fractionDigits == 0) {
-        return std::nullopt;
-    }
-    shape.exponentBegin = pos;
+    if (digits == 0)
+        return false;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
             ++pos;
-        }
         const size_t exponentDigits = CountDigits(text, pos);
-        if (exponentDigits == 0) {
-            return std::nullopt;
-        }
+        if (exponentDigits == 0)
+            return false;
         pos += exponentDigits;
     }
-    if (pos != text.size()) {
-        return std::nullopt;
-    }
-    return shape;
-}
-
-// Decides whether an out-of-range number is huge or tiny: the power of ten of
-// its first significant digit, with the exponent clamped far beyond any double.
-bool IsHugeMagnitude(std::string_view text, const DecimalShape& shape) {
-    constexpr long kClamp = 100000;
-    long exponent = 0;
-    bool negativeExponent = false;
-    for (size_t pos = shape.exponentBegin + 1; pos < text.size(); ++pos) {
-        if (text[pos] == '-') {
-            negativeExponent = true;
-        } else if (IsDigit(text[pos]) && exponent < kClamp) {
-            exponent = exponent * 10 + (text[pos] - '0');
-        }
-    }
-    if (negativeExponent) {
-        exponent = -exponent;
-    }
-    const std::string_view digits = text.substr(shape.mantissaBegin);
-    long leadingPower = 0;
-    size_t pos = 0;
-    while (pos < shape.integerDigits && digits[pos] == '0') {
-        ++pos;
-    }
-    if (pos < shape.integerDigits) {
-        leadingPower = static_cast<long>(shape.integerDigits - pos) - 1;
-    } else {
-        size_t zeros = 0;
-        while (zeros < shape.fractionDigits && digits[shape.integerDigits + 1 + zeros] == '0') {
-            ++zeros;
-        }
-        leadingPower = -static_cast<long>(zeros) - 1;
-    }
-    return leadingPower + exponent >= 0;
+    return pos == text.size();
 }
 
 } // namespace
@@ -172,20 +120,20 @@ std::optional<int> ParseIntText(std::string_view text) {
 
 std::optional<double> ParseNumberText(std::string_view text) {
     text = TrimBlanks(text);
-    const auto shape = MatchDecimal(text);
-    if (!shape) {
+    if (!IsDecimal(text))
         return std::nullopt;
-    }
-    const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view unsignedText = text.substr(shape->mantissaBegin);
+    const bool negative = text.front() == '-';
+    // from_chars takes a minus sign but no plus sign.
+    const std::string_view unsignedText = text.substr(text.front() == '+' || negative ? 1 : 0);
     double magnitude = 0.0;
     auto [end, error] =
         std::from_chars(unsignedText.data(), unsignedText.data() + unsignedText.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
-        magnitude = IsHugeMagnitude(text, *shape) ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (error != std::errc{} || end != unsignedText.data() + unsignedText.size()) {
+    // Beyond the double range: strtod, in the C locale the programs never leave,
+    // says which way, infinity or zero.
+    if (error == std::errc::result_out_of_range)
+        magnitude = std::strtod(std::string(unsignedText).c_str(), nullptr);
+    else if (error != std::errc{} || end != unsignedText.data() + unsignedText.size())
         return std::nullopt;
-    }
     return negative ? -magnitude : magnitude;
 }
 

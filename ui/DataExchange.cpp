@@ -32,12 +32,10 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         return;
     }
     // The range is checked apart, by DDV_MinMaxInt.
-    const auto reading = kestrow::ReadNumberField(
-        window.GetItemText(id), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    if (reading.value)
-        value = *reading.value;
-    else
-        pDX->Fail(*reading.message);
+    if (const auto message =
+            kestrow::ReadNumberField(window.GetItemText(id), std::numeric_limits<int>::min(),
+                                     std::numeric_limits<int>::max(), value))
+        pDX->Fail(*message);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value) {
@@ -50,12 +48,9 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
         return;
     }
     constexpr double kEverything = std::numeric_limits<double>::infinity();
-    const auto reading =
-        kestrow::ReadNumberField(window.GetItemText(id), -kEverything, kEverything);
-    if (reading.value)
-        value = *reading.value;
-    else
-        pDX->Fail(*reading.message);
+    if (const auto message =
+            kestrow::ReadNumberField(window.GetItemText(id), -kEverything, kEverything, value))
+        pDX->Fail(*message);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {

@@ -21,15 +21,13 @@ inline std::ostream& operator<<(std::ostream& out, const EvalCase& c) {
 }
 
 struct Evaluated {
-    bool returned = false;
-    bool wroteResult = false;
     float value = 0;
     std::vector<std::string> messages;
 };
 
 Evaluated Evaluate(const std::string& text);
 
-// Checks value bits, message sequence, the true return and the written result.
+// Checks value bits and message sequence.
 void ExpectOutcome(const EvalCase& expected);
 
 // Bit for bit, so that 3.13999987 is not taken for 3.14 nor -0 for 0; NaNs

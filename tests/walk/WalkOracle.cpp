@@ -59,8 +59,7 @@ Reading ReadPage(const PageSpec& page, const TextOf& textOf, bool withExpression
         return reading;
     for (const ExpressionField& field : page.expressions) {
         kestrow::testing::RecordingSink sink;
-        float value = 0.0f;
-        kestrow::EvalExpression(sink, textOf(field.id), value);
+        const float value = kestrow::EvalExpression(sink, textOf(field.id));
         for (const std::string& text : sink.messages)
             reading.messages.push_back({Role::Main, text, AppCaption()});
         if (!(value >= field.lowerBound && value <= kUpperBound)) {
