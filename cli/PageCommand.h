@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -24,26 +25,22 @@ struct FieldOption {
     std::variant<const IntField*, const NumberField*, const ExpressionField*> field;
     const char* what;
 };
-// A check box as two flags, a line each: "--NAME" sets it and "--OFF" clears it.
-struct FlagPairOption {
+// A check box as two flags: "--NAME" sets it, "--OFF" (or "--no-NAME") clears
+// it. The usage gives each flag a line, the clearing one saying `offWhat`; or,
+// with `words` (for set and clear), one line for both, with the default in words.
+struct CheckOption {
     const CheckField* field;
     const char* what;
-    const char* off;
-    const char* offWhat;
-};
-// A check box as "--NAME, --no-NAME" on one line, its default as the words given.
-struct SwitchOption {
-    const CheckField* field;
-    const char* what;
-    const char* onWord;
-    const char* offWord;
+    const char* off = nullptr;
+    const char* offWhat = nullptr;
+    std::array<const char*, 2> words = {};
 };
 // "--NAME U|V".
 struct AxisOption {
     const AxisField* field;
     const char* what;
 };
-using PageOption = std::variant<FieldOption, FlagPairOption, SwitchOption, AxisOption>;
+using PageOption = std::variant<FieldOption, CheckOption, AxisOption>;
 
 // A calculator page as a kestrow-cli command: its options and the texts of its
 // usage. The order of the checks, the calculation, the results and the commands
@@ -89,11 +86,11 @@ public:
     // The check boxes as set and the axis as named, in the order of the options.
     void ReportSwitches(RunReport& report) const;
 
-    // --candidates N: the page's run for each count from 1 to N, `fit` filling a
-    // copy of `checked` (the fields as read, the count fields at N) for a count.
+    // --candidates N: `run` once more for each count from 1 to N, the count fields
+    // given it as their option, after `checked`, the run with the count at N.
     bool WantsCandidates() const { return count_.has_value(); }
-    using Fit = std::function<void(RunReport& row, double count)>;
-    int Candidates(const RunReport& checked, bool accepted, const Fit& fit);
+    using Run = std::function<bool(RunReport&)>;
+    int Candidates(const RunReport& checked, bool accepted, const Run& run);
 
     // Ends the run: the plain output, the command --apply names delivered, then
     // the JSON report or the messages on stderr. Returns the exit status.
@@ -198,51 +195,44 @@ template <class Form> void Calculate(Form& form, RunReport& report) {
 template <class Form>
 int RunPageCommand(const PageCommandSpec& spec, Args args, const CliSession& session,
                    bool (*ready)(const Form&) = nullptr) {
-    Form form;
     std::vector<std::string> commands;
-    for (const PageCommand<Form>* command : Commands(form))
+    for (const PageCommand<Form>* command : Commands(Form{}))
         commands.push_back(command->name);
     PageRun run(spec, commands, session);
     if (auto status = run.Start(args))
         return *status;
 
-    RunReport report;
-    Exchange(
-        [&](const auto& field, auto& value, auto&...) {
-            using F = decltype(field);
-            if constexpr (kIsA<CheckField, F>)
-                value = run.Values().checks.at(field.name) ? 1 : 0;
-            else if constexpr (kIsA<AxisField, F>)
-                value = ParseAxis(run.Values().texts.at(field.name)) == 'U' ? 0 : 1;
-        },
-        form);
-    if (ready != nullptr) {
-        run.ReportSwitches(report);
-        if (!ready(form)) {
-            report.messages.push_back(spec.notReady);
-            return run.Finish(report, false);
+    // One run of the page from the options as they stand; true when every field
+    // was accepted.
+    const auto read = [&](RunReport& report) {
+        Form form;
+        Exchange(
+            [&](const auto& field, auto& value, auto&...) {
+                using F = decltype(field);
+                if constexpr (kIsA<CheckField, F>)
+                    value = run.Values().checks.at(field.name) ? 1 : 0;
+                else if constexpr (kIsA<AxisField, F>)
+                    value = ParseAxis(run.Values().texts.at(field.name)) == 'U' ? 0 : 1;
+            },
+            form);
+        if (ready != nullptr) {
+            run.ReportSwitches(report);
+            if (!ready(form)) {
+                report.messages.push_back(spec.notReady);
+                return false;
+            }
         }
-    }
-    const bool accepted = ReadFields(run, form, report);
-    if (ready == nullptr)
-        run.ReportSwitches(report);
-    if (run.WantsCandidates()) {
-        return run.Candidates(report, accepted, [&](RunReport& row, double count) {
-            Form fit = form;
-            Exchange(
-                [&](const auto& field, auto& value, auto&...) {
-                    const auto& counted = spec.countFields;
-                    if constexpr (kIsA<NumberField, decltype(field)>) {
-                        if (std::find(counted.begin(), counted.end(), &field) != counted.end())
-                            value = count;
-                    }
-                },
-                fit);
-            Calculate(fit, row);
-        });
-    }
-    if (accepted)
-        Calculate(form, report);
+        const bool accepted = ReadFields(run, form, report);
+        if (ready == nullptr)
+            run.ReportSwitches(report);
+        if (accepted)
+            Calculate(form, report);
+        return accepted;
+    };
+    RunReport report;
+    const bool accepted = read(report);
+    if (run.WantsCandidates())
+        return run.Candidates(report, accepted, read);
     return run.Finish(report, accepted);
 }
 

@@ -53,12 +53,9 @@ std::string ApplyName(const std::string& command) {
     return name;
 }
 
-// The check box an option stands for, if any.
-const CheckField* CheckOf(const PageOption& option) {
-    if (const auto* pair = std::get_if<FlagPairOption>(&option))
-        return pair->field;
-    const auto* onOff = std::get_if<SwitchOption>(&option);
-    return onOff != nullptr ? onOff->field : nullptr;
+// The flag that clears a check box.
+std::string OffOption(const CheckOption& o) {
+    return o.off != nullptr ? Option(o.off) : "--no-" + std::string(o.field->name);
 }
 
 // A field's name, value placeholder, range and default as the usage shows them.
@@ -97,16 +94,14 @@ std::string OptionLines(const PageOption& option) {
                                                                             t.min + " to " + t.max +
                                                                             " (" + t.initial + ")");
             },
-            [&](const FlagPairOption& o) {
+            [&](const CheckOption& o) {
                 const bool on = o.field->initial != 0;
+                if (o.offWhat == nullptr)
+                    return OptionLine(Option(o.field->name) + ", " + OffOption(o),
+                                      std::string(o.what) + " (" + o.words[on ? 0 : 1] + ")",
+                                      kSwitchColumn);
                 return OptionLine(Option(o.field->name), o.what + std::string(defaultMark(on))) +
-                       OptionLine(Option(o.off), o.offWhat + std::string(defaultMark(!on)));
-            },
-            [](const SwitchOption& o) {
-                const std::string name = o.field->name;
-                const char* state = o.field->initial != 0 ? o.onWord : o.offWord;
-                return OptionLine(Option(name) + ", --no-" + name,
-                                  std::string(o.what) + " (" + state + ")", kSwitchColumn);
+                       OptionLine(OffOption(o), o.offWhat + std::string(defaultMark(!on)));
             },
             [](const AxisOption& o) {
                 return OptionLine(Option(o.field->name) + " U|V",
@@ -173,20 +168,16 @@ std::string PageRun::Usage() const {
 }
 
 void PageRun::AddOptions(OptionParser& parser) {
-    const auto addChecks = [&](const CheckField* field, const std::string& off) {
-        bool& state = values_.checks[field->name] = field->initial != 0;
-        parser.AddFlag(Option(field->name), state, true);
-        parser.AddFlag(off, state, false);
-    };
     for (const PageOption& option : spec_.options) {
         std::visit(Overloaded{
                        [&](const FieldOption& o) {
                            const FieldText t = TextOf(o);
                            parser.AddValue(Option(t.name), values_.texts[t.name] = t.initial);
                        },
-                       [&](const FlagPairOption& o) { addChecks(o.field, Option(o.off)); },
-                       [&](const SwitchOption& o) {
-                           addChecks(o.field, "--no-" + std::string(o.field->name));
+                       [&](const CheckOption& o) {
+                           bool& state = values_.checks[o.field->name] = o.field->initial != 0;
+                           parser.AddFlag(Option(o.field->name), state, true);
+                           parser.AddFlag(OffOption(o), state, false);
                        },
                        [&](const AxisOption& o) {
                            const std::string axis(1, AxisOf(o.field->initial));
@@ -266,19 +257,18 @@ void PageRun::ReportSwitches(RunReport& report) const {
         if (const auto* axis = std::get_if<AxisOption>(&option)) {
             const char* name = axis->field->name;
             report.inputs.push_back({name, std::string(1, *ParseAxis(values_.texts.at(name)))});
-        } else if (const CheckField* check = CheckOf(option)) {
-            report.inputs.push_back({check->name, values_.checks.at(check->name)});
+        } else if (const auto* check = std::get_if<CheckOption>(&option)) {
+            report.inputs.push_back({check->field->name, values_.checks.at(check->field->name)});
         }
     }
 }
 
-int PageRun::Candidates(const RunReport& checked, bool accepted, const Fit& fit) {
+int PageRun::Candidates(const RunReport& checked, bool accepted, const Run& run) {
     std::vector<RunReport> rows;
     for (int count = 1; accepted && count <= *count_; ++count) {
-        RunReport& row = rows.emplace_back(checked);
         for (const NumberField* field : spec_.countFields)
-            row.SetInput(field->name, static_cast<double>(count));
-        fit(row, count);
+            values_.texts[field->name] = std::to_string(count);
+        run(rows.emplace_back());
     }
     if (!json_) {
         if (accepted)

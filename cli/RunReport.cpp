@@ -65,16 +65,6 @@ std::string JsonObject(const std::vector<NamedValue>& values) {
 
 } // namespace
 
-void RunReport::SetInput(const std::string& name, Value value) {
-    for (NamedValue& input : inputs) {
-        if (input.name == name) {
-            input.value = std::move(value);
-            return;
-        }
-    }
-    inputs.push_back({name, std::move(value)});
-}
-
 std::string JsonString(std::string_view text) {
     std::string json = "\"";
     while (!text.empty()) {

@@ -38,8 +38,6 @@ struct RunReport {
     std::vector<std::string> messages;
     // The results the page's window shows, under its captions: the plain output.
     std::vector<NamedValue> shown;
-
-    void SetInput(const std::string& name, Value value);
 };
 
 // {"inputs": {...}[, "partly-read": [...]], "results": {...},
