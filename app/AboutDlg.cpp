@@ -11,7 +11,7 @@ bool CAboutDlg::OnCommand(int id, int code) {
         {IDC_ABOUT_CREDITS, ui::kBnClicked, &CAboutDlg::OnCredits},
         {IDC_ABOUT_REV_HISTORY, ui::kBnClicked, &CAboutDlg::OnRevHistory},
     };
-    return DispatchCommand(*this, map, id, code) || CDialog::OnCommand(id, code);
+    return Dispatch(*this, map, id, code) || CDialog::OnCommand(id, code);
 }
 
 void CAboutDlg::OnCredits() {

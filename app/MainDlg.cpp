@@ -46,7 +46,7 @@ bool CMainDlg::OnCommand(int id, int code) {
         {IDC_MAIN_APPLY, ui::kBnClicked, &CMainDlg::SendCommandToEditor},
         {IDC_MAIN_REMOTE, ui::kBnClicked, &CMainDlg::OnRemote},
     };
-    return DispatchCommand(*this, map, id, code) || CDialog::OnCommand(id, code);
+    return Dispatch(*this, map, id, code) || CDialog::OnCommand(id, code);
 }
 
 bool CMainDlg::OnNotify(int id, int code, long& result) {
@@ -54,7 +54,7 @@ bool CMainDlg::OnNotify(int id, int code, long& result) {
         {IDC_MAIN_TABS, ui::kTcnSelChanging, &CMainDlg::OnSelChangingTab},
         {IDC_MAIN_TABS, ui::kTcnSelChange, &CMainDlg::OnSelChangeTab},
     };
-    return DispatchNotify(*this, map, id, code, result) || CDialog::OnNotify(id, code, result);
+    return Dispatch(*this, map, id, code, result) || CDialog::OnNotify(id, code, result);
 }
 
 bool CMainDlg::OnInitDialog() {

@@ -18,7 +18,7 @@ bool CRemoteDlg::OnCommand(int id, int code) {
     static const CommandEntry<CRemoteDlg> map[] = {
         {IDC_REMOTE_APPLY, ui::kBnClicked, &CRemoteDlg::OnApply},
     };
-    return DispatchCommand(*this, map, id, code) || CDialog::OnCommand(id, code);
+    return Dispatch(*this, map, id, code) || CDialog::OnCommand(id, code);
 }
 
 bool CRemoteDlg::OnInitDialog() {

@@ -35,7 +35,7 @@ bool CBevelScalePage::OnCommand(int id, int code) {
     static const CommandEntry<CBevelScalePage> map[] = {
         {IDC_BS_CMD, ui::kBnClicked, &CBevelScalePage::OnCmdBevelScale},
     };
-    return DispatchCommand(*this, map, id, code) || CCalcPage::OnCommand(id, code);
+    return Dispatch(*this, map, id, code) || CCalcPage::OnCommand(id, code);
 }
 
 bool CBevelScalePage::Calculate() {

@@ -40,7 +40,7 @@ bool CFloorScalePage::OnCommand(int id, int code) {
         {IDC_FS_SWAP_STRETCH, ui::kBnClicked, &CFloorScalePage::OnSwapStretch},
         {IDC_FS_SWAP_SIZE, ui::kBnClicked, &CFloorScalePage::OnSwapSize},
     };
-    return DispatchCommand(*this, map, id, code) || CCalcPage::OnCommand(id, code);
+    return Dispatch(*this, map, id, code) || CCalcPage::OnCommand(id, code);
 }
 
 // The fields are not rewritten: the page has no results to show.

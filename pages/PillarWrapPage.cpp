@@ -38,7 +38,7 @@ bool CPillarWrapPage::OnCommand(int id, int code) {
         {IDC_PW_CMD_BEST_SCALE, ui::kBnClicked, &CPillarWrapPage::OnCmdBestScale},
         {IDC_PW_CMD_BEST_PAN, ui::kBnClicked, &CPillarWrapPage::OnCmdBestPan},
     };
-    return DispatchCommand(*this, map, id, code) || CCalcPage::OnCommand(id, code);
+    return Dispatch(*this, map, id, code) || CCalcPage::OnCommand(id, code);
 }
 
 bool CPillarWrapPage::Calculate() {

@@ -40,7 +40,7 @@ bool CTextureSkewPage::OnCommand(int id, int code) {
         {IDC_TS_VERT_SKEW, ui::kBnClicked, &CTextureSkewPage::OnVertSkew},
         {IDC_TS_CMD, ui::kBnClicked, &CTextureSkewPage::OnCmd},
     };
-    return DispatchCommand(*this, map, id, code) || CCalcPage::OnCommand(id, code);
+    return Dispatch(*this, map, id, code) || CCalcPage::OnCommand(id, code);
 }
 
 bool CTextureSkewPage::Calculate() {

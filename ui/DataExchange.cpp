@@ -22,35 +22,39 @@ void CDataExchange::Fail(const std::string& message) {
     m_bFailed = true;
 }
 
-void DDX_Text(CDataExchange* pDX, int id, int& value) {
+namespace {
+
+// A number field's text, read as the window reads it over every value of its
+// type: the range is checked apart, by DDV_MinMaxInt or DDV_MinMaxDouble.
+template <class T> void ExchangeNumber(CDataExchange* pDX, int id, T& value, std::string shown) {
+    using Limits = std::numeric_limits<T>;
+    constexpr T kHighest = Limits::has_infinity ? Limits::infinity() : Limits::max();
+    constexpr T kLowest = Limits::has_infinity ? -Limits::infinity() : Limits::lowest();
     if (!pDX->Active())
         return;
     pDX->PrepareEditCtrl(id);
-    ui::DialogWindow& window = pDX->m_window;
-    if (!pDX->m_bSaveAndValidate) {
-        window.SetItemText(id, std::to_string(value));
-        return;
-    }
-    // The range is checked apart, by DDV_MinMaxInt.
-    if (const auto message =
-            kestrow::ReadNumberField(window.GetItemText(id), std::numeric_limits<int>::min(),
-                                     std::numeric_limits<int>::max(), value))
+    if (!pDX->m_bSaveAndValidate)
+        pDX->m_window.SetItemText(id, shown);
+    else if (const auto message =
+                 kestrow::ReadNumberField(pDX->m_window.GetItemText(id), kLowest, kHighest, value))
         pDX->Fail(*message);
 }
 
-void DDX_Text(CDataExchange* pDX, int id, double& value) {
-    if (!pDX->Active())
+template <class T> void CheckRange(CDataExchange* pDX, T value, T min, T max) {
+    if (!pDX->Active() || !pDX->m_bSaveAndValidate)
         return;
-    pDX->PrepareEditCtrl(id);
-    ui::DialogWindow& window = pDX->m_window;
-    if (!pDX->m_bSaveAndValidate) {
-        window.SetItemText(id, kestrow::FormatGeneral(value, kestrow::kFieldDigits));
-        return;
-    }
-    constexpr double kEverything = std::numeric_limits<double>::infinity();
-    if (const auto message =
-            kestrow::ReadNumberField(window.GetItemText(id), -kEverything, kEverything, value))
+    if (const auto message = kestrow::RangeFailure(value, min, max))
         pDX->Fail(*message);
+}
+
+} // namespace
+
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+    ExchangeNumber(pDX, id, value, std::to_string(value));
+}
+
+void DDX_Text(CDataExchange* pDX, int id, double& value) {
+    ExchangeNumber(pDX, id, value, kestrow::FormatGeneral(value, kestrow::kFieldDigits));
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
@@ -97,15 +101,9 @@ void DDX_Radio(CDataExchange* pDX, std::initializer_list<int> groupIds, int& val
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max) {
-    if (!pDX->Active() || !pDX->m_bSaveAndValidate)
-        return;
-    if (const auto message = kestrow::RangeFailure(value, min, max))
-        pDX->Fail(*message);
+    CheckRange(pDX, value, min, max);
 }
 
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max) {
-    if (!pDX->Active() || !pDX->m_bSaveAndValidate)
-        return;
-    if (const auto message = kestrow::RangeFailure(value, min, max))
-        pDX->Fail(*message);
+    CheckRange(pDX, value, min, max);
 }

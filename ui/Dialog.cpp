@@ -29,24 +29,17 @@ void SetMainWindow(CDialog* dialog) {
     g_mainWindow = dialog;
 }
 
+// Our labels hold no "&&", which shows one "&".
 char AccessKeyOf(const std::string& text) {
-    std::size_t at = text.find('&');
-    while (at != std::string::npos && at + 1 < text.size() && text[at + 1] == '&')
-        at = text.find('&', at + 2); // "&&" shows one "&"
-    if (at == std::string::npos || at + 1 >= text.size())
-        return 0;
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
+    const std::size_t at = text.find('&');
+    return at < text.size() - 1
+               ? static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])))
+               : 0;
 }
 
-std::string WithoutAccessKeys(const std::string& text) {
-    std::string shown;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '&')
-            ++at; // "&&" shows one "&"
-        if (at < text.size())
-            shown += text[at];
-    }
-    return shown;
+std::string WithoutAccessKeys(std::string text) {
+    std::erase(text, '&');
+    return text;
 }
 
 int DialogKeyCommand(DialogKey key, int focusedPushButton, int defaultButton) {

@@ -22,7 +22,7 @@ inline constexpr int kTcnSelChanging = -552;
 // The caption of the program's message boxes.
 inline constexpr const char* kAppName = "Kestrow";
 
-enum class ShowCommand { Hide, Show, Minimize, ShowNormal };
+enum class ShowCommand { Hide = 0, ShowNormal = 1, Show = 5, Minimize = 6 }; // SW_ values
 enum class DialogKey { Enter, Escape, Tab, PageUp, PageDown };
 struct KeyModifiers {
     bool ctrl = false;
@@ -43,10 +43,10 @@ struct FieldLabel {
     const char* name = nullptr;
 };
 
-// The letter after a text's first single "&", upper-cased; 0 when there is none.
+// The letter after a text's first "&", upper-cased; 0 when there is none.
 char AccessKeyOf(const std::string& text);
 // The text as it shows, without its "&" marks.
-std::string WithoutAccessKeys(const std::string& text);
+std::string WithoutAccessKeys(std::string text);
 
 // The host's window for one dialog: every operation the logic performs on a
 // dialog and its controls, addressed by control id.

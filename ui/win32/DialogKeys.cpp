@@ -37,17 +37,10 @@ HWND InnermostDialog(HWND hwnd, HWND modalDialog) {
     return nullptr;
 }
 
+// The dialog manager answers the button that has the default style, hidden or not.
 int DefaultButton(HWND dialog) {
     auto answer = static_cast<DWORD>(SendMessageA(dialog, DM_GETDEFID, 0, 0));
-    if (HIWORD(answer) == DC_HASDEFID)
-        return LOWORD(answer);
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsPushButton(child) &&
-            (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
-            return GetDlgCtrlID(child);
-    }
-    return 0;
+    return HIWORD(answer) == DC_HASDEFID ? LOWORD(answer) : 0;
 }
 
 bool IsDown(int virtualKey) {

@@ -11,10 +11,6 @@ namespace ui {
 
 namespace {
 
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 INT_PTR InitDialog(HWND hwnd, CDialog* dialog) {
     if (dialog == nullptr || !dialog->HasWindow())
         return TRUE;
@@ -33,7 +29,7 @@ INT_PTR InitDialog(HWND hwnd, CDialog* dialog) {
     // The templates carry no centring style: a modal dialog that its initialisation
     // left where the template put it is centred, as the dialog framework does.
     if (window.IsModal() && IsWindow(hwnd) && GetWindowRect(hwnd, &after) &&
-        SameRect(before, after))
+        EqualRect(&before, &after))
         CenterOverOwner(hwnd, GetWindow(hwnd, GW_OWNER));
     return focusFirstControl ? TRUE : FALSE;
 }

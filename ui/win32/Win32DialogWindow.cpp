@@ -34,20 +34,6 @@ void PlaceBefore(HWND label, HWND field) {
         SetWindowLongA(label, GWL_STYLE, GetWindowLongA(label, GWL_STYLE) | WS_GROUP);
 }
 
-int ShowWindowCommand(ShowCommand command) {
-    switch (command) {
-    case ShowCommand::Hide:
-        return SW_HIDE;
-    case ShowCommand::Show:
-        return SW_SHOW;
-    case ShowCommand::Minimize:
-        return SW_MINIMIZE;
-    case ShowCommand::ShowNormal:
-        return SW_SHOWNORMAL;
-    }
-    return SW_SHOW;
-}
-
 } // namespace
 
 Win32DialogWindow& WindowOf(const CDialog& dialog) {
@@ -209,24 +195,14 @@ int Win32DialogWindow::GetTabSelection(int tabId) const {
     return static_cast<int>(SendMessageA(Item(tabId), TCM_GETCURSEL, 0, 0));
 }
 
-// The tab control itself notifies only for clicks and arrow keys; the same
-// notifications in the same order make any other switch take the click's path.
+// As a click does: outside button mode, moving the tabs' focus selects the item,
+// with TCN_SELCHANGING and TCN_SELCHANGE to the dialog.
 void Win32DialogWindow::SwitchTab(int tabId, int index) {
-    HWND tabs = Item(tabId);
-    const auto count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-    if (index < 0 || index >= count || index == GetTabSelection(tabId))
-        return;
-    NMHDR header{tabs, static_cast<UINT_PTR>(tabId), static_cast<UINT>(TCN_SELCHANGING)};
-    if (SendMessageA(m_hwnd, WM_NOTIFY, static_cast<WPARAM>(tabId),
-                     reinterpret_cast<LPARAM>(&header)) != 0)
-        return;
-    SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    header.code = static_cast<UINT>(TCN_SELCHANGE);
-    SendMessageA(m_hwnd, WM_NOTIFY, static_cast<WPARAM>(tabId), reinterpret_cast<LPARAM>(&header));
+    SendMessageA(Item(tabId), TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0);
 }
 
 void Win32DialogWindow::Show(ShowCommand command) {
-    ShowWindow(m_hwnd, ShowWindowCommand(command));
+    ShowWindow(m_hwnd, static_cast<int>(command));
 }
 
 bool Win32DialogWindow::IsIconic() const {

@@ -9,14 +9,6 @@ namespace ui {
 
 namespace {
 
-// A modal dialog's owner is a top-level window, even when the dialog that asked
-// for it is a child.
-HWND TopLevelOwner(const CDialog* owner) {
-    if (owner == nullptr || !owner->HasWindow() || WindowOf(*owner).Handle() == nullptr)
-        return nullptr;
-    return GetAncestor(WindowOf(*owner).Handle(), GA_ROOT);
-}
-
 LRESULT CALLBACK FilterDialogKeys(int code, WPARAM wParam, LPARAM lParam) {
     const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
     if (code == MSGF_DIALOGBOX && RouteDialogKey(msg, GetAncestor(msg.hwnd, GA_ROOT)))
@@ -37,9 +29,11 @@ Win32Host::~Win32Host() {
 int Win32Host::RunModal(CDialog& dialog, CDialog* owner) {
     Win32DialogWindow window(Win32DialogWindow::Kind::Modal);
     dialog.AttachWindow(&window);
+    // Given a page, the system takes the page's top-level window for the owner.
+    HWND ownerWindow = owner != nullptr && owner->HasWindow() ? WindowOf(*owner).Handle() : nullptr;
     const INT_PTR result =
-        DialogBoxParamA(m_instance, MAKEINTRESOURCEA(dialog.TemplateId()), TopLevelOwner(owner),
-                        DialogProc, reinterpret_cast<LPARAM>(&dialog));
+        DialogBoxParamA(m_instance, MAKEINTRESOURCEA(dialog.TemplateId()), ownerWindow, DialogProc,
+                        reinterpret_cast<LPARAM>(&dialog));
     dialog.AttachWindow(nullptr);
     return static_cast<int>(result);
 }
@@ -58,18 +52,11 @@ std::unique_ptr<DialogWindow> Win32Host::CreateChild(CDialog& dialog, CDialog& p
     return window;
 }
 
+// Our strings are a menu item's text, far shorter than the buffer.
 std::string Win32Host::LoadStringResource(int id) {
-    std::string text(256, '\0');
-    for (;;) {
-        int length = LoadStringA(m_instance, static_cast<UINT>(id), text.data(),
-                                 static_cast<int>(text.size()));
-        // A string that filled the buffer may have been cut short: try a bigger one.
-        if (length < static_cast<int>(text.size()) - 1) {
-            text.resize(static_cast<std::size_t>(length));
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
+    char text[256];
+    return std::string(text, static_cast<std::size_t>(LoadStringA(m_instance, static_cast<UINT>(id),
+                                                                  text, sizeof text)));
 }
 
 IconHandle Win32Host::LoadIconResource(int id) {
