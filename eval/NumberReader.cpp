@@ -12,12 +12,10 @@ float TokenDigit(const Token& token) {
 float DigitValue(std::string_view digits) {
     float value = 0;
     for (const char c : digits) {
-        if (c == ' ') {
+        if (c == ' ')
             continue;
-        }
-        if (c < '0' || c > '9') {
+        if (c < '0' || c > '9')
             break;
-        }
         value = static_cast<float>(static_cast<double>(value) * 10.0 + (c - '0'));
     }
     return value;
@@ -30,9 +28,8 @@ float ReadNumber(ExpressionText& text, Token& current) {
                                    10.0 * static_cast<double>(value));
         current = NextChar(text);
     }
-    if (!current.Is('.')) {
+    if (!current.Is('.'))
         return value;
-    }
     const float tenth = 0.1f;
     float scale = tenth;
     current = NextChar(text);

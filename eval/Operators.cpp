@@ -5,9 +5,8 @@
 namespace kestrow {
 
 std::optional<int> InfixPrecedence(const Token& token) {
-    if (token.atEnd) {
+    if (token.atEnd)
         return std::nullopt;
-    }
     switch (token.character) {
     case '+':
     case '-':
@@ -75,9 +74,8 @@ std::optional<float> ApplyInfix(MessageSink& owner, char op, float left, float r
 float TruncatedRemainder(float dividend, float divisor) {
     const double remainder = std::fmod(std::trunc(static_cast<double>(dividend)),
                                        std::trunc(static_cast<double>(divisor)));
-    if (remainder == 0) {
+    if (remainder == 0)
         return 0;
-    }
     return static_cast<float>(remainder);
 }
 

@@ -42,9 +42,8 @@ public:
                 break;
             case Step::LevelDone:
                 if (suspended_.empty()) {
-                    if (succeeded_) {
+                    if (succeeded_)
                         result = value_;
-                    }
                     return succeeded_;
                 }
                 step = ResumeSuspended();
@@ -80,20 +79,17 @@ private:
             current_ = token;
             return Step::ReadOperator;
         }
-        if (token.Is('(')) {
+        if (token.Is('('))
             return StartLevel(Awaiting::BracketInside, '(', kBracketPrecedence);
-        }
-        if (IsPrefixOperator(token)) {
+        if (IsPrefixOperator(token))
             return StartLevel(Awaiting::PrefixOperand, token.character, kPrefixOperandPrecedence);
-        }
         owner_.ShowMessage("No value recognized");
         return Fail();
     }
 
     Step ReadOperator() {
-        if (current_.atEnd) {
+        if (current_.atEnd)
             return Succeed();
-        }
         if (current_.Is(')')) {
             PutBack(text_, current_);
             return Succeed();
@@ -128,9 +124,8 @@ private:
     }
 
     Step AfterBracketInside(float inside) {
-        if (!succeeded_) {
+        if (!succeeded_)
             return Fail();
-        }
         value_ = inside;
         // Drops the token that ended the inside, which is the closing bracket
         // unless the inside was cut short.
@@ -140,13 +135,11 @@ private:
     }
 
     Step AfterPrefixOperand(char op, float operand) {
-        if (!succeeded_) {
+        if (!succeeded_)
             return Fail();
-        }
         const auto applied = ApplyPrefix(owner_, op, operand);
-        if (!applied) {
+        if (!applied)
             return Fail();
-        }
         value_ = *applied;
         current_ = NextChar(text_);
         return Step::ReadOperator;
@@ -157,9 +150,8 @@ private:
             return Succeed(); // the left-hand value stands, without another message
         }
         const auto combined = ApplyInfix(owner_, op, value_, right);
-        if (!combined) {
+        if (!combined)
             return Fail();
-        }
         value_ = *combined;
         current_ = NextChar(text_);
         return Step::ReadOperator;

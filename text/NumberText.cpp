@@ -13,23 +13,19 @@ namespace {
 constexpr int kDefaultPrecision = 6;
 
 std::optional<std::string> NonFiniteText(double value) {
-    if (std::isnan(value)) {
+    if (std::isnan(value))
         return "nan";
-    }
-    if (std::isinf(value)) {
+    if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
-    }
     return std::nullopt;
 }
 
 // One number printed with a "%.*X" format.
 std::string FormatWith(const char* format, double value, int precision) {
-    if (auto text = NonFiniteText(value)) {
+    if (auto text = NonFiniteText(value))
         return *text;
-    }
-    if (precision < 0) {
+    if (precision < 0)
         precision = kDefaultPrecision;
-    }
     std::string text(32, '\0');
     int length = std::snprintf(text.data(), text.size(), format, precision, value);
     if (length >= static_cast<int>(text.size())) {
@@ -48,20 +44,17 @@ bool IsDigit(char c) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
+    while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
+    while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
-    }
     return text;
 }
 
 size_t CountDigits(std::string_view text, size_t from) {
     size_t end = from;
-    while (end < text.size() && IsDigit(text[end])) {
+    while (end < text.size() && IsDigit(text[end]))
         ++end;
-    }
     return end - from;
 }
 
@@ -103,18 +96,15 @@ std::optional<int> ParseIntText(std::string_view text) {
     text = TrimBlanks(text);
     const bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');
     const size_t digitsBegin = hasSign ? 1 : 0;
-    if (text.size() == digitsBegin || CountDigits(text, digitsBegin) != text.size() - digitsBegin) {
+    if (text.size() == digitsBegin || CountDigits(text, digitsBegin) != text.size() - digitsBegin)
         return std::nullopt;
-    }
     // from_chars takes a minus sign but no plus sign.
-    if (text.front() == '+') {
+    if (text.front() == '+')
         text.remove_prefix(1);
-    }
     int value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) {
+    if (error != std::errc{} || end != text.data() + text.size())
         return std::nullopt;
-    }
     return value;
 }
 

@@ -31,9 +31,8 @@ Decimal Nearest(double magnitude, int count) {
     Decimal decimal;
     const char* c = text;
     for (; *c != 'e'; ++c) {
-        if (*c != '.') {
+        if (*c != '.')
             decimal.digits += *c;
-        }
     }
     decimal.exponent = std::atoi(c + 1);
     return decimal;
@@ -42,9 +41,8 @@ Decimal Nearest(double magnitude, int count) {
 // The next larger decimal with as many digits.
 Decimal NextUp(Decimal decimal) {
     size_t i = decimal.digits.size();
-    while (i > 0 && decimal.digits[i - 1] == '9') {
+    while (i > 0 && decimal.digits[i - 1] == '9')
         decimal.digits[--i] = '0';
-    }
     if (i > 0) {
         ++decimal.digits[i - 1];
     } else {
@@ -72,14 +70,12 @@ template <class Floating> Decimal ShortestDecimal(Floating magnitude) {
     for (int count = 1;; ++count) {
         const Decimal nearest = Nearest(magnitude, count);
         const Floating back = ReadBack<Floating>(nearest);
-        if (back == magnitude || count == mostDigits) {
+        if (back == magnitude || count == mostDigits)
             return nearest;
-        }
         if (back < magnitude) {
             const Decimal above = NextUp(nearest);
-            if (ReadBack<Floating>(above) == magnitude) {
+            if (ReadBack<Floating>(above) == magnitude)
                 return above;
-            }
         }
     }
 }
@@ -87,9 +83,8 @@ template <class Floating> Decimal ShortestDecimal(Floating magnitude) {
 // Laid out as std::to_chars does: scientific when that is shorter, else fixed,
 // a whole number then with every digit of the value.
 std::string Layout(double magnitude, Decimal decimal) {
-    while (decimal.digits.size() > 1 && decimal.digits.back() == '0') {
+    while (decimal.digits.size() > 1 && decimal.digits.back() == '0')
         decimal.digits.pop_back();
-    }
     const int count = static_cast<int>(decimal.digits.size());
     // The value is the digits times ten to `scale`; fixed notation is no longer
     // than scientific while `scale` stays within these bounds.
@@ -98,9 +93,8 @@ std::string Layout(double magnitude, Decimal decimal) {
     const int highest = count == 1 ? 4 : 5;
     std::string text = decimal.digits;
     if (scale < lowest || scale > highest) {
-        if (count > 1) {
+        if (count > 1)
             text.insert(1, ".");
-        }
         char exponent[8];
         std::snprintf(exponent, sizeof exponent, "e%+03d", decimal.exponent);
         return text + exponent;
@@ -111,16 +105,14 @@ std::string Layout(double magnitude, Decimal decimal) {
         return whole;
     }
     const int whole = count + scale;
-    if (whole <= 0) {
+    if (whole <= 0)
         return "0." + std::string(static_cast<size_t>(-whole), '0') + text;
-    }
     return text.insert(static_cast<size_t>(whole), ".");
 }
 
 template <class Floating> std::string Shortest(Floating value) {
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value))
         return FormatGeneral(value, 0);
-    }
     const Floating magnitude = std::fabs(value);
     return (std::signbit(value) ? "-" : "") + Layout(magnitude, ShortestDecimal(magnitude));
 }
