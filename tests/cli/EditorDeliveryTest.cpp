@@ -177,6 +177,7 @@ TEST_P(SendToEveryKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
         int status;
         std::string err;
         std::vector<State> editor = {};
+        bool first = false; // the long line comes first
     };
     for (const Case& c : {
              Case{0, 254, 0, ""},
@@ -186,9 +187,10 @@ TEST_P(SendToEveryKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
              Case{0,
                   255,
                   1,
-                  "Line 2 is 255 characters long, longer than the 254 the editor's command line "
+                  "Line 1 is 255 characters long, longer than the 254 the editor's command line "
                   "takes, so nothing was sent.\n",
-                  {State::Closed}},
+                  {State::Closed},
+                  true},
              Case{100, 100, 0, ""},
              Case{100, 101, 1,
                   "Line 2 is 101 characters long, longer than the 100 the editor's command line "
@@ -197,8 +199,9 @@ TEST_P(SendToEveryKind, ALineLongerThanTheCommandLineTakesSendsNothing) {
         FakeEditor editor(c.editor, GetParam());
         if (c.textLimit != 0)
             editor.SetTextLimit(editor.Edit(), c.textLimit);
-        const CliResult r =
-            RunCliCapturing({"send", "-"}, "POLY A\n" + line(c.length) + "\n", &editor);
+        const CliResult r = RunCliCapturing(
+            {"send", "-"},
+            c.first ? line(c.length) + "\nPOLY A\n" : "POLY A\n" + line(c.length) + "\n", &editor);
         EXPECT_EQ(c.status, r.status) << c.length;
         EXPECT_EQ(c.err, r.err);
         EXPECT_EQ(c.status == 0 ? (Lines{"POLY A", line(c.length)}) : Lines{}, editor.Sent());
