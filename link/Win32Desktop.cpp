@@ -21,8 +21,7 @@ Win32Desktop::~Win32Desktop() {
         DestroyWindow(m_clipboardOwner);
 }
 
-WindowRef Win32Desktop::FindTopLevelWindow(const std::string& className,
-                                           const std::string& title) {
+WindowRef Win32Desktop::FindTopLevelWindow(const std::string& className, const std::string& title) {
     return reinterpret_cast<WindowRef>(FindWindowA(OrAny(className), OrAny(title)));
 }
 
@@ -36,8 +35,8 @@ std::vector<WindowRef> Win32Desktop::Children(WindowRef parent) {
 
 std::string Win32Desktop::ClassName(WindowRef window) {
     char name[256] = {};
-    return std::string(name, static_cast<std::size_t>(
-                                 GetClassNameA(HandleOf(window), name, sizeof name)));
+    return std::string(
+        name, static_cast<std::size_t>(GetClassNameA(HandleOf(window), name, sizeof name)));
 }
 
 bool Win32Desktop::Exists(WindowRef window) {
